@@ -1,0 +1,9 @@
+# Compile settings shared by every target of the project.
+add_library(brontara_common INTERFACE)
+target_compile_features(brontara_common INTERFACE cxx_std_20)
+target_compile_options(brontara_common INTERFACE
+  $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra -Wpedantic -Wno-missing-field-initializers>)
+if(BRONTARA_WERROR)
+  target_compile_options(brontara_common INTERFACE $<$<CXX_COMPILER_ID:GNU,Clang>:-Werror>)
+endif()
+target_compile_definitions(brontara_common INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_KEYWORDS)

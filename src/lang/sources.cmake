@@ -1,0 +1,1 @@
+set(_dir ${CMAKE_CURRENT_LIST_DIR})

@@ -1,0 +1,51 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// File attributes as the Windows directory search reports them.
+enum Attribute : unsigned {
+    ReadOnly = 0x01,
+    Hidden = 0x02,
+    SysFile = 0x04,
+    VolumeId = 0x08,
+    Directory = 0x10,
+    Archive = 0x20,
+};
+
+// The two attribute filters the program searches with.
+inline constexpr unsigned FoldersAndFiles = 16; // folders and normal files; no hidden, system or volume entries
+inline constexpr unsigned AnyFile = 47;         // every file, hidden and system ones too; no folders
+
+struct FindEntry {
+    std::string name; // as the file system spells it
+    unsigned attributes = 0;
+    bool isDirectory() const { return (attributes & Directory) != 0; }
+};
+
+// Searches a folder the way FindFirstFile/FindNextFile do: the last component of
+// the pattern may hold "*" and "?" (matched without regard to case; "*.*"
+// matches every name); an entry is returned unless it carries one of hidden,
+// system, volume-label or directory that the filter does not admit. Entries
+// come sorted by name without regard to case, as NTFS returns them. A folder
+// that is missing or unreadable gives an empty list. On Linux a name that
+// begins with a dot is hidden ("." and ".." excepted).
+std::vector<FindEntry> findFiles(std::string_view windowsPattern, unsigned attributeFilter);
+
+// True when the search for exactly this path finds an entry under the filter.
+bool exists(std::string_view windowsPath, unsigned attributeFilter);
+
+// Copies a file. With failIfExists an existing destination is left alone and
+// the copy fails. The data goes to a temporary name in the destination folder
+// first and is renamed into place, so a crash never leaves a half-written file.
+bool copyFile(std::string_view from, std::string_view to, bool failIfExists);
+
+// Deletes one file (not a folder).
+bool deleteFile(std::string_view path);
+
+// Creates one folder level; fails when it exists already or its parent is missing.
+bool createDirectory(std::string_view path);
+
+} // namespace platform

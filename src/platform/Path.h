@@ -1,0 +1,26 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Maps a Windows-style path text, as the program builds it by joining text,
+// to a path on this machine. Both "\" and "/" separate; repeated separators
+// count as one; a leading single separator means the root; "X:" maps through
+// the Wine prefix's dosdevices folder. Every existing component is looked up
+// exactly first, then without regard to letter case; components that do not
+// exist keep the spelling given. Returns nothing when the text cannot name a
+// host path (a drive letter without a Wine prefix, an empty text).
+std::optional<std::string> toHostPath(std::string_view windowsPath);
+
+// The Wine prefix: $WINEPREFIX when set, else ~/.wine. Empty when neither is known.
+std::string winePrefix();
+
+// Compares two names as Windows compares file names: without regard to letter case.
+bool sameFileName(std::string_view a, std::string_view b);
+
+// Orders names as NTFS lists them: by name without regard to case (byte order breaks ties).
+bool fileNameLess(std::string_view a, std::string_view b);
+
+} // namespace platform

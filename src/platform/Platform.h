@@ -1,0 +1,47 @@
+#pragma once
+#include "platform/Registry.h"
+#include "platform/WindowFinder.h"
+
+#include <string>
+
+class QDialog;
+
+namespace platform {
+
+// Message-box flags and answers, with the values the Windows API gives them.
+namespace mb {
+inline constexpr unsigned Ok = 0x00;
+inline constexpr unsigned YesNo = 0x04;
+inline constexpr unsigned IconError = 0x10;
+inline constexpr unsigned IconQuestion = 0x20;
+inline constexpr unsigned IconWarning = 0x30;
+inline constexpr unsigned IconInformation = 0x40;
+} // namespace mb
+namespace answer {
+inline constexpr int Ok = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+} // namespace answer
+
+// Every interaction that blocks on the user or reaches outside the program's
+// files goes through here, so that tests can replace it with a scripted double.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // An application-modal message box; returns the answer (answer::Ok, Yes, No).
+    virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+    // The modal folder browser; the chosen folder's path, or empty when cancelled.
+    virtual std::string browseForFolder(const std::string& title) = 0;
+    // Runs one of the program's own dialogs modally and returns its result.
+    virtual int execModal(QDialog& dialog) = 0;
+    // Asks the desktop to "open" a document or a link; the outcome is not reported.
+    virtual void shellOpen(const std::string& target) = 0;
+    // See Registry.h.
+    virtual RegistryText readLocalMachineText(const std::string& key, const std::string& valueName) = 0;
+    // See WindowFinder.h.
+    virtual WindowId findWindow(const std::string& title) = 0;
+    virtual bool postCloseRequest(WindowId window) = 0;
+};
+
+} // namespace platform

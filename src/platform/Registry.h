@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+struct RegistryText {
+    bool keyOpened = false; // the key exists and could be opened for reading
+    std::string value;      // the text value; empty when the key has no such value
+};
+
+// Opens a key under HKEY_LOCAL_MACHINE without creating it and reads one text
+// value. Throws AppError "Invalid data type for '<name>'" when the value exists
+// but is not text. On Linux the key is looked up in the Wine prefix's system.reg.
+RegistryText readLocalMachineText(std::string_view key, std::string_view valueName);
+
+} // namespace platform

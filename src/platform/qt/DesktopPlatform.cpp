@@ -1,0 +1,80 @@
+#include "platform/qt/DesktopPlatform.h"
+
+#include "platform/Path.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace platform {
+
+namespace {
+
+QMessageBox::Icon iconFor(unsigned flags) {
+    switch (flags & 0xF0) {
+    case mb::IconError:
+        return QMessageBox::Critical;
+    case mb::IconQuestion:
+        return QMessageBox::Question;
+    case mb::IconWarning:
+        return QMessageBox::Warning;
+    case mb::IconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+int DesktopPlatform::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    // Owned by the application, not by a window: every window of the program
+    // is blocked while it is open, and activation returns to the one before.
+    QMessageBox box(iconFor(flags), QString::fromStdString(caption), QString::fromStdString(text));
+    box.setWindowModality(Qt::ApplicationModal);
+    if ((flags & 0x0F) == mb::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? answer::Yes : answer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return answer::Ok;
+}
+
+std::string DesktopPlatform::browseForFolder(const std::string& title) {
+    QString dir = QFileDialog::getExistingDirectory(nullptr, QString::fromStdString(title), QString(),
+                                                    QFileDialog::ShowDirsOnly);
+    return dir.toStdString();
+}
+
+int DesktopPlatform::execModal(QDialog& dialog) { return dialog.exec(); }
+
+void DesktopPlatform::shellOpen(const std::string& target) {
+    QString t = QString::fromStdString(target);
+    QUrl url;
+    if (t.contains(u"://") || t.startsWith(u"mailto:")) {
+        url = QUrl(t);
+    } else {
+        // A document named by a Windows-style path the program built.
+        auto host = toHostPath(target);
+        url = QUrl::fromLocalFile(QString::fromStdString(host ? *host : target));
+    }
+    QDesktopServices::openUrl(url); // the outcome is not reported
+}
+
+RegistryText DesktopPlatform::readLocalMachineText(const std::string& key, const std::string& valueName) {
+    return platform::readLocalMachineText(key, valueName);
+}
+
+WindowId DesktopPlatform::findWindow(const std::string& title) { return findTopLevelWindow(title); }
+
+bool DesktopPlatform::postCloseRequest(WindowId window) { return platform::postCloseRequest(window); }
+
+} // namespace platform

@@ -1,0 +1,28 @@
+# The platform layer: the only code that touches the operating system.
+set(_dir ${CMAKE_CURRENT_LIST_DIR})
+list(APPEND BRONTARA_CORE_SOURCES
+  ${_dir}/FileNames.cpp
+  ${_dir}/TextEncoding.cpp
+  ${_dir}/Ini.cpp
+)
+if(WIN32)
+  list(APPEND BRONTARA_CORE_SOURCES
+    ${_dir}/win/PathWin.cpp
+    ${_dir}/win/FileSystemWin.cpp
+    ${_dir}/win/SingleInstanceWin.cpp
+    ${_dir}/win/RegistryWin.cpp
+    ${_dir}/win/WindowFinderWin.cpp
+  )
+else()
+  list(APPEND BRONTARA_CORE_SOURCES
+    ${_dir}/linux/PathLinux.cpp
+    ${_dir}/linux/FileSystemLinux.cpp
+    ${_dir}/linux/SingleInstanceLinux.cpp
+    ${_dir}/linux/RegistryLinux.cpp
+    ${_dir}/linux/WineRegistry.cpp
+    ${_dir}/linux/WindowFinderX11.cpp
+  )
+endif()
+list(APPEND BRONTARA_GUI_SOURCES
+  ${_dir}/qt/DesktopPlatform.cpp
+)

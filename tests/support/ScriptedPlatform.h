@@ -1,0 +1,68 @@
+#pragma once
+#include "platform/Platform.h"
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// The platform double: records every box, dialog, shell request and window
+// lookup in order and answers with what the test queued. A test reads like the
+// user's session: queue "Yes", press the button, expect the boxes shown.
+class ScriptedPlatform : public platform::Platform {
+public:
+    struct Box {
+        std::string text;
+        std::string caption;
+        unsigned flags = 0;
+        bool operator==(const Box&) const = default;
+    };
+
+    // Answers, used in order. A box without a queued answer is answered OK
+    // when it has only an OK button; a yes/no box without one fails the test.
+    void queueAnswer(int answer) { answers_.push_back(answer); }
+    // What the next modal dialog does while it is open: the action gets the
+    // dialog (shown, offscreen) and returns its result.
+    void queueModal(std::function<int(QDialog&)> action) { modals_.push_back(std::move(action)); }
+    // The next folder the browser returns ("" is a cancel).
+    void queueFolder(std::string folder) { folders_.push_back(std::move(folder)); }
+
+    std::vector<Box> boxes;                 // every message box, in order
+    std::vector<std::string> modalDialogs;  // objectName of every dialog run modally
+    std::vector<std::string> browseTitles;  // title of every folder browser
+    std::vector<std::string> opened;        // every shell "open" target
+    std::vector<platform::WindowId> closeRequests;
+
+    // Registry: what readLocalMachineText answers; an error text makes it throw AppError.
+    platform::RegistryText registry;
+    std::optional<std::string> registryError;
+    std::vector<std::pair<std::string, std::string>> registryReads;
+
+    // Window lookup: the window found for the sibling's title (0: none).
+    platform::WindowId window = 0;
+    std::vector<std::string> windowLookups;
+
+    // Called whenever a box is shown, with the box (for checks of the program's state at that moment).
+    std::function<void(const Box&)> onBox;
+
+    int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    std::string browseForFolder(const std::string& title) override;
+    int execModal(QDialog& dialog) override;
+    void shellOpen(const std::string& target) override;
+    platform::RegistryText readLocalMachineText(const std::string& key, const std::string& valueName) override;
+    platform::WindowId findWindow(const std::string& title) override;
+    bool postCloseRequest(platform::WindowId window) override;
+
+    // True when every queued answer, dialog action and folder was used.
+    bool allUsed() const { return answers_.empty() && modals_.empty() && folders_.empty(); }
+
+private:
+    std::deque<int> answers_;
+    std::deque<std::function<int(QDialog&)>> modals_;
+    std::deque<std::string> folders_;
+};
+
+} // namespace testing_support

@@ -1,0 +1,37 @@
+#pragma once
+#include <map>
+#include <string>
+
+namespace testing_support {
+
+// A real temporary folder, removed with everything in it when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // The folder's host path, without a trailing separator.
+    const std::string& path() const { return path_; }
+    // path() + "/" + relative
+    std::string operator/(const std::string& relative) const;
+
+    // Writes a file (creating parent folders); returns its host path.
+    std::string write(const std::string& relative, const std::string& content) const;
+    // Creates a folder with its parents; returns its host path.
+    std::string mkdir(const std::string& relative) const;
+
+private:
+    std::string path_;
+};
+
+// Reads a whole file; an empty optional-like flag through `found`.
+std::string readFile(const std::string& hostPath, bool* found = nullptr);
+
+// Every file below a folder, relative path (with "/") to its bytes; folders
+// appear as entries ending in "/" with empty content. For byte-for-byte
+// comparisons of a tree before and after an operation.
+std::map<std::string, std::string> snapshot(const std::string& hostPath);
+
+} // namespace testing_support
