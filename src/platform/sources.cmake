@@ -12,6 +12,7 @@ if(WIN32)
     ${_dir}/win/SingleInstanceWin.cpp
     ${_dir}/win/RegistryWin.cpp
     ${_dir}/win/WindowFinderWin.cpp
+    ${_dir}/win/ProcessWin.cpp
   )
 else()
   list(APPEND BRONTARA_CORE_SOURCES
@@ -21,6 +22,7 @@ else()
     ${_dir}/linux/RegistryLinux.cpp
     ${_dir}/linux/WineRegistry.cpp
     ${_dir}/linux/WindowFinderX11.cpp
+    ${_dir}/linux/ProcessLinux.cpp
   )
 endif()
 list(APPEND BRONTARA_GUI_SOURCES

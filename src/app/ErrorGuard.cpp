@@ -1,0 +1,18 @@
+#include "app/ErrorGuard.h"
+
+#include "app/MessageFormat.h"
+#include "platform/Platform.h"
+
+#include <exception>
+
+bool ErrorGuard::run(const std::function<void()>& handler) const {
+    std::string message;
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& e) {
+        message = e.what();
+    }
+    platform_.messageBox(unhandledErrorText(message), "Brontara", platform::mb::Ok | platform::mb::IconError);
+    return false;
+}

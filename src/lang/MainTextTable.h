@@ -1,0 +1,29 @@
+#pragma once
+#include "lang/MainTexts.h"
+
+#include <array>
+#include <string_view>
+
+// Where one main-window text comes from and where it goes.
+enum class TextTarget {
+    Label1, GroupBox1, RouteBoxText, Bestand1, afsluiten1, Opties1, Taal1, Help1, Help2, Info1,
+    Button1, Label3, Button2, Held
+};
+
+struct MainTextRow {
+    std::string_view section;
+    std::string_view key;
+    TextTarget target;
+    std::string MainTexts::*held; // for TextTarget::Held
+    std::string_view dutch;       // the built-in Dutch text
+};
+
+// The main window's texts in the order ApplyLanguage reads them.
+extern const std::array<MainTextRow, 27> kMainTextTable;
+
+// The back-up failure message is newer than the language files: a file that
+// lacks it falls back to this built-in text, unlike every other key.
+extern const MainTextRow kBackupFailedRow;
+
+// The language that is built in and needs no file.
+inline constexpr std::string_view kBuiltInLanguage = "Nederlands";

@@ -1,0 +1,14 @@
+#include "platform/Process.h"
+
+#include <climits>
+#include <unistd.h>
+
+namespace platform {
+
+std::string executablePath() {
+    char buffer[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer);
+    return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
+}
+
+} // namespace platform
