@@ -1,0 +1,283 @@
+#include "EnvFile.h"
+
+#include "StfWriter.h"
+#include "StormFiles.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace stormgen {
+
+namespace {
+
+// One frame of an animated shader: each entry a frame token and its values.
+using Frame = std::vector<std::pair<std::string, std::string>>;
+
+struct AnimShader {
+    std::optional<std::string> frameLength;
+    std::vector<Frame> frames;
+    std::string shader;
+    std::string_view texture;
+};
+
+struct SkyLayer {
+    std::optional<std::pair<std::string, std::string>> fadeIn, fadeOut;
+    int faces, topRadius, topHeight;
+    std::vector<std::pair<int, int>> edge; // (height, radius), ground upwards
+    AnimShader anim;
+};
+
+struct Satellite {
+    std::string lowScale, highScale, risePosition, riseTime, setTime;
+    std::string dirRise, dirHigh, dirSet, ambRise, ambHigh, ambSet;
+    int light; // 1 sun, 0 moon
+    AnimShader anim;
+};
+
+Frame tiles(const std::string& u, const std::string& v) {
+    return {{"world_anim_shader_frame_uvtiles", u + " " + v}};
+}
+
+void writeShader(StfWriter& w, const std::string& shader, std::string_view texture) {
+    w.open("world_shader", shader);
+    w.open("terrain_texslots", "1");
+    w.leaf("terrain_texslot", quoted(std::string(texture)) + " 1 0");
+    w.close();
+    w.open("terrain_uvcalcs", "1");
+    w.leaf("terrain_uvcalc", "1 0 0 0");
+    w.close();
+    w.close();
+}
+
+void writeAnimShader(StfWriter& w, const AnimShader& a) {
+    w.open("world_anim_shader");
+    if (a.frameLength) w.leaf("world_anim_shader_framelen", *a.frameLength);
+    w.open("world_anim_shader_frames", integer(static_cast<long long>(a.frames.size())));
+    for (const Frame& f : a.frames) {
+        std::string body;
+        for (const auto& [token, values] : f)
+            body += (body.empty() ? "" : " ") + token + " ( " + values + " )";
+        w.leaf("world_anim_shader_frame", body);
+    }
+    w.close();
+    writeShader(w, a.shader, a.texture);
+    w.close();
+}
+
+void writeSkyLayer(StfWriter& w, const SkyLayer& l) {
+    w.open("world_sky_layer");
+    if (l.fadeIn) w.leaf("world_sky_layer_fadein", l.fadeIn->first + " " + l.fadeIn->second);
+    if (l.fadeOut) w.leaf("world_sky_layer_fadeout", l.fadeOut->first + " " + l.fadeOut->second);
+    w.open("world_sky_layer_top");
+    w.leaf("world_sky_layer_top_nfaces", integer(l.faces));
+    w.leaf("world_sky_layer_top_radius", integer(l.topRadius));
+    w.leaf("world_sky_layer_top_height", integer(l.topHeight));
+    w.close();
+    w.open("world_sky_layer_edge");
+    w.open("world_sky_layer_edge_steps", integer(static_cast<long long>(l.edge.size())));
+    for (const auto& [height, radius] : l.edge) {
+        w.leaf("world_sky_layer_edge_step_height", integer(height));
+        w.leaf("world_sky_layer_edge_step_radius", integer(radius));
+    }
+    w.close();
+    w.close();
+    writeAnimShader(w, l.anim);
+    w.close();
+}
+
+void writeSatellite(StfWriter& w, const Satellite& s) {
+    w.open("world_sky_satellite");
+    w.leaf("world_sky_satellite_low_scale", s.lowScale);
+    w.leaf("world_sky_satellite_high_scale", s.highScale);
+    w.leaf("world_sky_satellite_rise_position", s.risePosition);
+    w.leaf("world_sky_satellite_rise_time", s.riseTime);
+    w.leaf("world_sky_satellite_set_time", s.setTime);
+    w.leaf("world_sky_satellite_dir_rise_colour", s.dirRise);
+    w.leaf("world_sky_satellite_dir_high_colour", s.dirHigh);
+    w.leaf("world_sky_satellite_dir_set_colour", s.dirSet);
+    w.leaf("world_sky_satellite_amb_rise_colour", s.ambRise);
+    w.leaf("world_sky_satellite_amb_high_colour", s.ambHigh);
+    w.leaf("world_sky_satellite_amb_set_colour", s.ambSet);
+    w.leaf("world_sky_satellite_light", integer(s.light));
+    writeAnimShader(w, s.anim);
+    w.close();
+}
+
+// A dome profile from below the horizon up to the flat top, scaled per layer
+// so that nearer layers sit inside farther ones.
+std::vector<std::pair<int, int>> domeEdge(int topRadius, int topHeight) {
+    return {{-topHeight / 4, topRadius * 17 / 10},
+            {topHeight / 5, topRadius * 16 / 10},
+            {topHeight * 2 / 3, topRadius * 13 / 10},
+            {topHeight, topRadius}};
+}
+
+// Lightning layers: nothing shows on most frames, where the texture is shrunk
+// onto its fully transparent corner; on `lit` frames it spans the layer
+// `tilesOn` times. The first frame is dark, so a simulator that does not
+// animate these layers simply shows no lightning.
+std::vector<Frame> lightningFrames(int count, const std::vector<int>& lit, const std::string& tilesOn) {
+    std::vector<Frame> frames(static_cast<size_t>(count), tiles("0.001", "0.001"));
+    for (int i : lit)
+        frames[static_cast<size_t>(i)] = tiles(tilesOn, tilesOn);
+    return frames;
+}
+
+std::vector<SkyLayer> skyLayers() {
+    constexpr int kFrames = 50; // at 0.12 s: one flash sequence every 6 s
+    return {
+        // 0: the day sky, a closed deck of storm clouds.
+        {{}, {}, 24, 3500, 1400, domeEdge(3500, 1400), {{}, {tiles("2", "2")}, "BlendATex", kStormSky}},
+        // 1: the night sky: no stars through a storm, so a transparent layer.
+        {std::pair{std::string("18:30:00"), std::string("20:30:00")},
+         std::pair{std::string("05:00:00"), std::string("07:00:00")},
+         24,
+         3400,
+         1350,
+         domeEdge(3400, 1350),
+         {{}, {tiles("1", "1")}, "BlendATex", kTransparent}},
+        // 2: sheet lightning lighting up the cloud deck.
+        {{},
+         {},
+         24,
+         3200,
+         1250,
+         domeEdge(3200, 1250),
+         {std::string("0.12"), lightningFrames(kFrames, {30, 32, 33}, "1"), "BlendATex", kFlash}},
+        // 3: forked bolts below the deck, in step with the flash.
+        {{},
+         {},
+         24,
+         3000,
+         1150,
+         domeEdge(3000, 1150),
+         {std::string("0.12"), lightningFrames(kFrames, {30, 33}, "3"), "BlendATex", kBolt}},
+        // 4: low, fast scud clouds in front of everything.
+        {{},
+         {},
+         24,
+         2600,
+         900,
+         domeEdge(2600, 900),
+         {{},
+          {{{"world_anim_shader_frame_uvtiles", "3 3"}, {"world_anim_shader_frame_uvscroll", "0.006 0.002"}}},
+          "BlendATex",
+          kLowClouds}},
+    };
+}
+
+std::vector<Satellite> satellites() {
+    return {
+        // The sun: only a diffuse glow through the clouds, light kept dim.
+        {"1.4",
+         "1.0",
+         "90",
+         "06:00:00",
+         "20:00:00",
+         "ff4c4e54",
+         "ff6a6e76",
+         "ff4c4e54",
+         "ff2a2c32",
+         "ff3c4048",
+         "ff2a2c32",
+         1,
+         {{}, {tiles("1", "1")}, "AddATexDiff", kFlash}},
+        // The moon: hidden behind the storm.
+        {"1.0",
+         "0.8",
+         "270",
+         "19:00:00",
+         "07:00:00",
+         "ff10121a",
+         "ff181b24",
+         "ff10121a",
+         "ff0a0b10",
+         "ff0e1016",
+         "ff0a0b10",
+         0,
+         {{}, {tiles("1", "1")}, "BlendATex", kTransparent}},
+    };
+}
+
+} // namespace
+
+std::vector<std::uint8_t> makeStormEnvironment() {
+    StfWriter w("SIMISA@@@@@@@@@@JINX0w0t______");
+    w.open("world");
+    // A few hundred metres of sight in the downpour; dark grey-blue fog.
+    w.leaf("world_fog_distance", "700");
+    w.leaf("world_fog_day_colour", "ff454a54");
+    w.leaf("world_fog_night_colour", "ff0c0d11");
+
+    w.open("world_sky");
+    // The day and night skies sit behind the sun and moon; flashes, bolts
+    // and low clouds in front of them.
+    w.leaf("world_sky_nlayers_behind_satellites", "2");
+    const std::vector<SkyLayer> layers = skyLayers();
+    w.open("world_sky_layers", integer(static_cast<long long>(layers.size())));
+    for (const SkyLayer& l : layers)
+        writeSkyLayer(w, l);
+    w.close();
+    w.open("world_sky_horizon");
+    writeShader(w, "BlendATex", kStormSky);
+    w.close();
+    const std::vector<Satellite> sats = satellites();
+    w.open("world_sky_satellites", integer(static_cast<long long>(sats.size())));
+    for (const Satellite& s : sats)
+        writeSatellite(w, s);
+    w.close();
+    w.close();
+
+    // Rough, dark water: the storm sky under scudding cloud.
+    w.open("world_water");
+    w.leaf("world_water_terrain_patch_map", "0 " + quoted(std::string(kTransparent)));
+    w.leaf("world_water_wave_height", "2");
+    w.leaf("world_water_wave_speed", "6");
+    const std::vector<std::pair<std::string, AnimShader>> water = {
+        {"0.0", {{}, {tiles("8", "8")}, "BlendATex", kStormSky}},
+        {"0.05",
+         {{},
+          {{{"world_anim_shader_frame_uvtiles", "6 6"}, {"world_anim_shader_frame_uvscroll", "0.02 0.01"}}},
+          "BlendATex",
+          kLowClouds}},
+    };
+    w.open("world_water_layers", integer(static_cast<long long>(water.size())));
+    for (size_t i = 0; i < water.size(); ++i) {
+        w.open("world_water_layer");
+        w.leaf("world_water_layer_height", water[i].first);
+        w.leaf("world_water_layer_sky_reflection", i == 0 ? "0" : "1");
+        writeAnimShader(w, water[i].second);
+        w.close();
+    }
+    w.close();
+    w.close();
+
+    // Heavy rain; the drops drawn with the soft blue-white glow.
+    w.open("world_precipitation");
+    w.leaf("world_precipitation_type", "rain");
+    w.leaf("world_precipitation_density", "100");
+    w.leaf("world_precipitation_speed", "10");
+    writeAnimShader(w, {{}, {tiles("1", "1")}, "BlendATex", kFlash});
+    w.close();
+
+    // Gusty near the ground, a steady gale aloft.
+    w.open("world_wind");
+    w.open("world_wind_layers", "2");
+    const char* wind[2][4] = {{"200", "1 0 1", "16", "0.7"}, {"2000", "1 0 0", "25", "0.4"}};
+    for (const auto& layer : wind) {
+        w.open("world_wind_layer");
+        w.leaf("world_wind_layer_maxheight", layer[0]);
+        w.leaf("world_wind_layer_direction", layer[1]);
+        w.leaf("world_wind_layer_speed", layer[2]);
+        w.leaf("world_wind_layer_turbulencep", layer[3]);
+        w.close();
+    }
+    w.close();
+    w.close();
+
+    w.close();
+    return w.finish();
+}
+
+} // namespace stormgen

@@ -1,0 +1,55 @@
+#include "Pack.h"
+
+#include "AceWriter.h"
+#include "EnvFile.h"
+#include "SmsFile.h"
+#include "StormFiles.h"
+#include "Textures.h"
+#include "Thunder.h"
+#include "WavWriter.h"
+
+#include <cstdint>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace stormgen {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void writeFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+void writeTexture(const fs::path& folder, std::string_view name, const Image& img, AceLayout layout) {
+    writeFile(folder / name, encodeAce(buildMipChain(img, layout == AceLayout::Alpha), layout));
+}
+
+} // namespace
+
+void writeStormPack(const fs::path& dumpFolder) {
+    const fs::path textures = dumpFolder / kTexturesFolder;
+    writeTexture(textures, kStormSky, makeStormSky(512), AceLayout::Opaque);
+    writeTexture(textures, kLowClouds, makeLowClouds(256), AceLayout::Alpha);
+    writeTexture(textures, kFlash, makeLightningFlash(256), AceLayout::Alpha);
+    writeTexture(textures, kBolt, makeLightningBolt(512), AceLayout::Alpha);
+    writeTexture(textures, kTransparent, makeTransparent(256), AceLayout::Alpha);
+
+    const fs::path sounds = dumpFolder / kSoundsFolder;
+    const std::vector<Signal> set = synthesizeThunderSet();
+    for (size_t i = 0; i < set.size(); ++i)
+        writeFile(sounds / kThunderSounds[i], encodeWav(set[i]));
+    writeFile(sounds / kInCabSms, makeRainSms(Listener::InCab));
+    writeFile(sounds / kExternalSms, makeRainSms(Listener::External));
+
+    writeFile(dumpFolder / kRainFolder / kEnvironment, makeStormEnvironment());
+}
+
+} // namespace stormgen
