@@ -11,7 +11,9 @@ struct RegistryText {
 
 // Opens a key under HKEY_LOCAL_MACHINE without creating it and reads one text
 // value. Throws AppError "Invalid data type for '<name>'" when the value exists
-// but is not text. On Linux the key is looked up in the Wine prefix's system.reg.
+// but is not text. On Linux the key is looked up in the Wine prefix's system.reg;
+// in a 64-bit prefix a key under Software is first looked for in the 32-bit view
+// (Software\Wow6432Node), where 32-bit Windows programs see and write it.
 RegistryText readLocalMachineText(std::string_view key, std::string_view valueName);
 
 } // namespace platform

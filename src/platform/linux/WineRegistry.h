@@ -21,9 +21,9 @@ enum RegType : std::uint32_t {
 };
 
 struct RegValue {
-    std::string name;         // decoded, UTF-8; empty for the default value "@"
+    std::string name; // decoded, UTF-8; empty for the default value "@"
     std::uint32_t type = RegNone;
-    std::string text;         // REG_SZ and REG_EXPAND_SZ only: UTF-8, up to the first NUL
+    std::string text; // REG_SZ and REG_EXPAND_SZ only: UTF-8, up to the first NUL
 
     bool isText() const { return type == RegSz || type == RegExpandSz; }
 };
