@@ -1,5 +1,13 @@
-# The registry, read from Wine's system.reg.
+# The registry (Wine's system.reg) and the window finder (X11, tried on a
+# private Xvfb server that the tests start themselves).
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(BRONTARA_TEST_XCB REQUIRED IMPORTED_TARGET xcb)
+
 brontara_add_tests(platform_desktop_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RegistryFormatTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/RegistryTest.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/RegistryTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/XvfbServer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/XvfbClient.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowFinderTest.cpp
+  LIBS PkgConfig::BRONTARA_TEST_XCB)
