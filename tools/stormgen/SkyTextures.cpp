@@ -29,7 +29,7 @@ CloudField cloudField(int side, int cells, double warp, double fineShare, std::u
     const TileableFbm warpU(3, 3, 0.5, seed ^ 0xA11CE);
     const TileableFbm warpV(3, 3, 0.5, seed ^ 0xB0B);
     const TileableFbm coarse(cells, 3, 0.5, seed);
-    const TileableFbm fine(cells * 4, 4, 0.55, seed ^ 0xF1E);
+    const TileableFbm fine(cells * 4, 3, 0.55, seed ^ 0xF1E);
     CloudField f{std::vector<double>(static_cast<size_t>(side) * side),
                  std::vector<double>(static_cast<size_t>(side) * side)};
     for (int y = 0; y < side; ++y) {

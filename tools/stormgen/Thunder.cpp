@@ -61,13 +61,25 @@ Signal rumble(Rng& rng, int n, const ThunderRecipe& r, double start) {
         decay[k] = r.rumbleDecay * rng.uniform(0.7, 1.3);
     }
     const double midWeight = 0.55 * (1.0 - r.distance);
-    Signal out(n);
-    for (int i = 0; i < n; ++i) {
+    // The envelope changes slowly (its fastest rise takes 50 ms), so it is
+    // computed every kStep samples and interpolated in between.
+    constexpr int kStep = 16;
+    auto envelopeAt = [&](int i) {
         const double t = static_cast<double>(i) / kSampleRate;
         double env = 0;
         for (int k = 0; k < r.rolls; ++k)
             env += amp[k] * swell(t - at[k], attack[k], decay[k]);
-        out[i] = (low[i] * 3.0 + mid[i] * midWeight) * env * wobble[i];
+        return env;
+    };
+    Signal out(n);
+    double envA = envelopeAt(0);
+    for (int i0 = 0; i0 < n; i0 += kStep) {
+        const double envB = envelopeAt(i0 + kStep);
+        for (int i = i0; i < std::min(n, i0 + kStep); ++i) {
+            const double env = envA + (envB - envA) * (i - i0) / kStep;
+            out[i] = (low[i] * 3.0 + mid[i] * midWeight) * env * wobble[i];
+        }
+        envA = envB;
     }
     return out;
 }
