@@ -1,0 +1,170 @@
+// What the storm environment file says: a dark, foggy, rainy sky built from
+// the storm textures.
+#include "StfFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace content_tests {
+namespace {
+
+class StormEnvironment : public testing::Test {
+  protected:
+    void SetUp() override {
+        root_ = loadStf(kEnvironmentFile);
+        world_ = root_.child("world");
+        ASSERT_NE(world_, nullptr);
+        sky_ = world_->child("world_sky");
+        ASSERT_NE(sky_, nullptr);
+    }
+    // The single value of a one-value block below `parent`.
+    std::string value(const StfNode& parent, const std::string& name) const {
+        const StfNode* n = parent.child(name);
+        if (!n || n->values.size() != 1) {
+            ADD_FAILURE() << name << " missing or not a single value";
+            return {};
+        }
+        return n->values.front().text;
+    }
+    // The texture a world_anim_shader (or world_shader's parent) names.
+    static std::string textureOf(const StfNode& withShader) {
+        const StfNode* anim = withShader.child("world_anim_shader");
+        const StfNode* shader = anim ? anim->child("world_shader") : withShader.child("world_shader");
+        const StfNode* slots = shader ? shader->child("terrain_texslots") : nullptr;
+        const StfNode* slot = slots ? slots->child("terrain_texslot") : nullptr;
+        return slot && !slot->values.empty() ? slot->values.front().text : std::string();
+    }
+    StfNode root_;
+    const StfNode* world_ = nullptr;
+    const StfNode* sky_ = nullptr;
+};
+
+TEST_F(StormEnvironment, FogIsCloseAndDark) {
+    const double distance = std::stod(value(*world_, "world_fog_distance"));
+    EXPECT_GE(distance, 200);
+    EXPECT_LE(distance, 1500);
+    for (const char* key : {"world_fog_day_colour", "world_fog_night_colour"}) {
+        const std::string c = value(*world_, key);
+        ASSERT_TRUE(std::regex_match(c, std::regex("ff[0-9a-f]{6}"))) << key << " " << c;
+        for (int channel = 0; channel < 3; ++channel)
+            EXPECT_LE(std::stoi(c.substr(2 + 2 * channel, 2), nullptr, 16), 0x60) << key << " " << c;
+    }
+}
+
+TEST_F(StormEnvironment, SkyHasDayNightAndCloudLayers) {
+    const auto layers = sky_->child("world_sky_layers")->all("world_sky_layer");
+    ASSERT_GE(layers.size(), 3u);
+    EXPECT_EQ(textureOf(*layers[0]), "ZKT_snowsky.ace") << "layer 0 is the day sky";
+    int withFadeIn = 0, lowClouds = 0;
+    for (const StfNode* l : layers) {
+        withFadeIn += l->child("world_sky_layer_fadein") != nullptr;
+        lowClouds += textureOf(*l) == "ZKT_snowskylo.ace";
+        ASSERT_NE(l->child("world_sky_layer_top"), nullptr);
+        ASSERT_NE(l->child("world_sky_layer_edge"), nullptr);
+    }
+    EXPECT_GE(withFadeIn, 1) << "no night layer";
+    EXPECT_GE(lowClouds, 1);
+    const double behind = std::stod(value(*sky_, "world_sky_nlayers_behind_satellites"));
+    EXPECT_GE(behind, 1);
+    EXPECT_LE(behind, static_cast<double>(layers.size()));
+    EXPECT_NE(sky_->child("world_sky_horizon"), nullptr);
+}
+
+TEST_F(StormEnvironment, SatellitesAreSunThenMoonWithFieldsInOrder) {
+    const auto sats = sky_->child("world_sky_satellites")->all("world_sky_satellite");
+    ASSERT_EQ(sats.size(), 2u);
+    const std::vector<std::string> order = {
+        "world_sky_satellite_low_scale",
+        "world_sky_satellite_high_scale",
+        "world_sky_satellite_rise_position",
+        "world_sky_satellite_rise_time",
+        "world_sky_satellite_set_time",
+        "world_sky_satellite_dir_rise_colour",
+        "world_sky_satellite_dir_high_colour",
+        "world_sky_satellite_dir_set_colour",
+        "world_sky_satellite_amb_rise_colour",
+        "world_sky_satellite_amb_high_colour",
+        "world_sky_satellite_amb_set_colour",
+        "world_sky_satellite_light",
+        "world_anim_shader",
+    };
+    for (std::size_t s = 0; s < sats.size(); ++s) {
+        std::vector<std::string> names;
+        for (const StfNode& c : sats[s]->children)
+            names.push_back(c.name);
+        EXPECT_EQ(names, order) << "satellite " << s;
+        EXPECT_EQ(value(*sats[s], "world_sky_satellite_light"), s == 0 ? "1" : "0");
+    }
+}
+
+TEST_F(StormEnvironment, TimesAndColoursAreWellFormed) {
+    const std::regex time("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]");
+    const std::regex colour("[0-9a-f]{8}");
+    int times = 0, colours = 0;
+    for (const StfNode* b : allBlocks(root_)) {
+        const bool isTime =
+            b->name.ends_with("_time") || b->name.ends_with("_fadein") || b->name.ends_with("_fadeout");
+        const bool isColour = b->name.ends_with("_colour");
+        for (const StfValue& v : b->values) {
+            if (isTime) {
+                ++times;
+                EXPECT_TRUE(std::regex_match(v.text, time)) << b->name << " " << v.text;
+            }
+            if (isColour) {
+                ++colours;
+                EXPECT_TRUE(std::regex_match(v.text, colour)) << b->name << " " << v.text;
+            }
+        }
+    }
+    EXPECT_GE(times, 4);
+    EXPECT_GE(colours, 14);
+}
+
+// The lightning layers must stay dark in a simulator that shows only the
+// first frame of an animation.
+TEST_F(StormEnvironment, AnimatedLightningStartsOnADarkFrame) {
+    int animated = 0;
+    for (const StfNode* l : sky_->child("world_sky_layers")->all("world_sky_layer")) {
+        const std::string tex = textureOf(*l);
+        if (tex != "ZKT_LichtFlits.ace" && tex != "ZKT_Bliksem.ace") continue;
+        ++animated;
+        const StfNode* anim = l->child("world_anim_shader");
+        ASSERT_NE(anim->child("world_anim_shader_framelen"), nullptr);
+        const auto frames = anim->child("world_anim_shader_frames")->all("world_anim_shader_frame");
+        ASSERT_GE(frames.size(), 2u);
+        const StfNode* first = frames.front()->child("world_anim_shader_frame_uvtiles");
+        ASSERT_NE(first, nullptr);
+        for (const StfValue& v : first->values)
+            EXPECT_LT(number(v), 0.01) << tex;
+        int lit = 0;
+        for (const StfNode* f : frames) {
+            const StfNode* tiles = f->child("world_anim_shader_frame_uvtiles");
+            lit += tiles && number(tiles->values.front()) >= 1.0;
+        }
+        EXPECT_GE(lit, 1) << tex << " never flashes";
+    }
+    EXPECT_EQ(animated, 2);
+}
+
+TEST_F(StormEnvironment, RainsHardWithWindAndWater) {
+    const StfNode* rain = world_->child("world_precipitation");
+    ASSERT_NE(rain, nullptr);
+    EXPECT_EQ(value(*rain, "world_precipitation_type"), "rain");
+    EXPECT_GE(std::stod(value(*rain, "world_precipitation_density")), 50);
+    EXPECT_GT(std::stod(value(*rain, "world_precipitation_speed")), 0);
+    EXPECT_NE(rain->child("world_anim_shader"), nullptr);
+
+    const StfNode* wind = world_->child("world_wind");
+    ASSERT_NE(wind, nullptr);
+    for (const StfNode* l : wind->child("world_wind_layers")->all("world_wind_layer")) {
+        EXPECT_EQ(l->child("world_wind_layer_direction")->values.size(), 3u);
+        EXPECT_GT(std::stod(value(*l, "world_wind_layer_speed")), 5);
+    }
+    const StfNode* water = world_->child("world_water");
+    ASSERT_NE(water, nullptr);
+    EXPECT_FALSE(water->child("world_water_layers")->all("world_water_layer").empty());
+}
+
+} // namespace
+} // namespace content_tests

@@ -1,0 +1,166 @@
+// What the storm's rain sound-source files say: in every detail group a rain
+// bed loop and thunder at random, in the cab softer than outside.
+#include "StfFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace content_tests {
+namespace {
+
+struct SmsCase {
+    StfCase file;
+    std::vector<std::string> cameras;
+};
+
+std::ostream& operator<<(std::ostream& os, const SmsCase& c) {
+    return os << c.file.path;
+}
+
+const SmsCase kSmsCases[] = {
+    {kInCabSms, {"CabCam", "PassengerCam"}},
+    {kExternalSms, {"ExternalCam"}},
+};
+
+std::vector<const StfNode*> groups(const StfNode& root) {
+    const StfNode* sms = root.child("Tr_SMS");
+    EXPECT_NE(sms, nullptr);
+    return sms ? sms->all("ScalabiltyGroup") : std::vector<const StfNode*>{};
+}
+
+std::vector<const StfNode*> streams(const StfNode& group) {
+    const StfNode* s = group.child("Streams");
+    EXPECT_NE(s, nullptr);
+    return s ? s->all("Stream") : std::vector<const StfNode*>{};
+}
+
+std::vector<std::string> files(const StfNode& command) {
+    std::vector<std::string> out;
+    for (const StfNode* f : command.all("File")) {
+        EXPECT_EQ(f->values.size(), 2u);
+        EXPECT_TRUE(f->values.front().quoted);
+        if (f->values.size() == 2) {
+            EXPECT_EQ(f->values[1].text, "-1");
+        }
+        out.push_back(f->values.front().text);
+    }
+    return out;
+}
+
+class StormSms : public testing::TestWithParam<SmsCase> {
+  protected:
+    void SetUp() override { root_ = loadStf(GetParam().file); }
+    StfNode root_;
+};
+
+TEST_P(StormSms, GroupLevelsFallToZero) {
+    const auto g = groups(root_);
+    ASSERT_GE(g.size(), 2u);
+    double previous = 1e9;
+    for (const StfNode* group : g) {
+        ASSERT_EQ(group->values.size(), 1u);
+        const double level = number(group->values.front());
+        EXPECT_LT(level, previous) << "levels must fall from high to low";
+        previous = level;
+    }
+    EXPECT_EQ(previous, 0.0);
+}
+
+TEST_P(StormSms, EveryGroupActivatesForItsCamerasOnly) {
+    for (const StfNode* group : groups(root_)) {
+        ASSERT_FALSE(group->children.empty());
+        EXPECT_EQ(group->children.front().name, "Activation");
+        const StfNode* a = group->child("Activation");
+        ASSERT_NE(a, nullptr);
+        std::vector<std::string> cams;
+        for (const StfNode& c : a->children) {
+            cams.push_back(c.name);
+            EXPECT_TRUE(c.values.empty() && c.children.empty()) << c.name << " ( ) takes nothing";
+        }
+        EXPECT_EQ(cams, GetParam().cameras);
+    }
+}
+
+TEST_P(StormSms, NoStereoAnywhere) {
+    for (const StfNode* b : allBlocks(root_))
+        EXPECT_NE(b->name, "Stereo") << "on line " << b->line << ": mono sounds would play at double speed";
+}
+
+TEST_P(StormSms, FirstStreamLoopsTheRainBed) {
+    for (const StfNode* group : groups(root_)) {
+        const auto s = streams(*group);
+        ASSERT_EQ(s.size(), 2u);
+        const StfNode* trig = s[0]->child("Triggers");
+        ASSERT_NE(trig, nullptr);
+        ASSERT_EQ(trig->children.size(), 1u);
+        const StfNode& initial = trig->children.front();
+        EXPECT_EQ(initial.name, "Initial_Trigger");
+        const StfNode* loop = initial.child("StartLoop");
+        ASSERT_NE(loop, nullptr);
+        EXPECT_EQ(files(*loop), std::vector<std::string>{"ZKT_Onweer9.wav"});
+        ASSERT_NE(loop->child("SelectionMethod"), nullptr);
+        EXPECT_EQ(loop->child("SelectionMethod")->values.front().text, "SequentialSelection");
+    }
+}
+
+TEST_P(StormSms, SecondStreamThundersAtRandom) {
+    for (const StfNode* group : groups(root_)) {
+        const auto s = streams(*group);
+        ASSERT_EQ(s.size(), 2u);
+        const StfNode* trig = s[1]->child("Triggers");
+        ASSERT_NE(trig, nullptr);
+        const StfNode* random = trig->child("Random_Trigger");
+        ASSERT_NE(random, nullptr);
+        const StfNode* delay = random->child("Delay_Min_Max");
+        const StfNode* volume = random->child("Volume_Min_Max");
+        ASSERT_TRUE(delay && volume);
+        ASSERT_EQ(delay->values.size(), 2u);
+        ASSERT_EQ(volume->values.size(), 2u);
+        // Seconds: at least a few between claps, at most a couple of minutes.
+        EXPECT_GE(number(delay->values[0]), 3);
+        EXPECT_LT(number(delay->values[0]), number(delay->values[1]));
+        EXPECT_LE(number(delay->values[1]), 120);
+        EXPECT_GT(number(volume->values[0]), 0);
+        EXPECT_LE(number(volume->values[0]), number(volume->values[1]));
+        EXPECT_LE(number(volume->values[1]), 1);
+
+        const StfNode* shot = random->child("PlayOneShot");
+        ASSERT_NE(shot, nullptr);
+        const auto names = files(*shot);
+        EXPECT_GE(names.size(), 2u);
+        for (const std::string& n : names) {
+            EXPECT_NE(n, "ZKT_Onweer9.wav") << "the rain bed is not a clap";
+            EXPECT_TRUE(n.starts_with("ZKT_Onweer") && n.ends_with(".wav")) << n;
+        }
+        ASSERT_NE(shot->child("SelectionMethod"), nullptr);
+        EXPECT_EQ(shot->child("SelectionMethod")->values.front().text, "RandomSelection");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(StormSoundSources, StormSms, testing::ValuesIn(kSmsCases), [](const auto& info) {
+    return info.param.cameras.size() == 1 ? "External" : "InCab";
+});
+
+// Numbers of one kind from every group and stream, in file order.
+std::vector<double> volumes(const StfNode& root) {
+    std::vector<double> out;
+    for (const StfNode* group : groups(root)) {
+        for (const StfNode* s : streams(*group)) {
+            out.push_back(number(s->child("Volume")->values.front()));
+            if (const StfNode* r = s->child("Triggers")->child("Random_Trigger"))
+                out.push_back(number(r->child("Volume_Min_Max")->values[1]));
+        }
+    }
+    return out;
+}
+
+TEST(StormSmsPair, InTheCabEverythingIsSofterThanOutside) {
+    const std::vector<double> in = volumes(loadStf(kInCabSms));
+    const std::vector<double> ex = volumes(loadStf(kExternalSms));
+    ASSERT_EQ(in.size(), ex.size());
+    ASSERT_FALSE(in.empty());
+    for (std::size_t i = 0; i < in.size(); ++i)
+        EXPECT_LT(in[i], ex[i]) << "volume " << i;
+}
+
+} // namespace
+} // namespace content_tests

@@ -1,0 +1,217 @@
+// The nine storm sounds, read back with the tests' own RIFF reader.
+#include "ContentFiles.h"
+#include "WavReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <map>
+
+namespace content_tests {
+namespace {
+
+enum class Distance { Near, Middle, Far, RainBed };
+
+struct SoundCase {
+    std::string name;
+    Distance distance;
+    double minSeconds, maxSeconds;
+    double minPeakDb, maxPeakDb;
+};
+
+std::ostream& operator<<(std::ostream& os, const SoundCase& c) {
+    return os << c.name;
+}
+
+const SoundCase kSoundCases[] = {
+    {"ZKT_Onweer1.wav", Distance::Near, 3.0, 6.0, -3.0, -1.0},
+    {"ZKT_Onweer2.wav", Distance::Near, 7.0, 12.0, -3.0, -1.0},
+    {"ZKT_Onweer3.wav", Distance::Middle, 5.0, 10.0, -6.0, -2.0},
+    {"ZKT_Onweer4.wav", Distance::Near, 2.5, 5.0, -3.0, -1.0},
+    {"ZKT_Onweer5.wav", Distance::Far, 8.0, 12.0, -14.0, -6.0},
+    {"ZKT_Onweer6.wav", Distance::Far, 9.0, 12.0, -16.0, -8.0},
+    {"ZKT_Onweer7.wav", Distance::Near, 6.0, 10.0, -3.0, -1.0},
+    {"ZKT_Onweer8.wav", Distance::Middle, 4.0, 8.0, -7.0, -2.0},
+    {"ZKT_Onweer9.wav", Distance::RainBed, 8.0, 20.0, -9.0, -2.0},
+};
+
+constexpr double kRate = 11025.0;
+
+class StormSound : public testing::TestWithParam<SoundCase> {
+  protected:
+    void SetUp() override {
+        bytes_ = readDumpFile("Sounds/" + GetParam().name);
+        ASSERT_FALSE(bytes_.empty());
+        ASSERT_NO_THROW(wav_ = readWav(bytes_));
+    }
+    std::vector<std::uint8_t> bytes_;
+    WavFile wav_;
+};
+
+TEST_P(StormSound, IsPlainRiffWaveWithFmtThenData) {
+    EXPECT_EQ(wav_.riff, "RIFF");
+    EXPECT_EQ(wav_.wave, "WAVE");
+    EXPECT_EQ(wav_.riffSize, bytes_.size() - 8);
+    ASSERT_EQ(wav_.chunks.size(), 2u);
+    EXPECT_EQ(wav_.chunks[0].id, "fmt ");
+    EXPECT_EQ(wav_.chunks[0].size, 16u);
+    EXPECT_EQ(wav_.chunks[1].id, "data");
+    EXPECT_EQ(wav_.chunks[1].dataAt, 44u);
+    EXPECT_EQ(wav_.chunks[1].size, bytes_.size() - 44);
+    EXPECT_EQ(wav_.chunks[1].size % 2, 0u);
+}
+
+TEST_P(StormSound, IsPcm16BitMonoAt11025Hz) {
+    EXPECT_EQ(wav_.formatTag, 1);
+    EXPECT_EQ(wav_.channels, 1);
+    EXPECT_EQ(wav_.sampleRate, 11025u);
+    EXPECT_EQ(wav_.bitsPerSample, 16);
+    EXPECT_EQ(wav_.blockAlign, 2);
+    EXPECT_EQ(wav_.byteRate, 22050u);
+}
+
+TEST_P(StormSound, LastsItsIntendedTime) {
+    const double seconds = wav_.samples.size() / kRate;
+    EXPECT_GE(seconds, GetParam().minSeconds);
+    EXPECT_LE(seconds, GetParam().maxSeconds);
+}
+
+TEST_P(StormSound, PeaksAtItsLevelWithoutClipping) {
+    const double peak = peakDbfs(wav_.samples);
+    EXPECT_LE(peak, GetParam().maxPeakDb + 0.01);
+    EXPECT_GE(peak, GetParam().minPeakDb);
+    for (std::size_t i = 0; i < wav_.samples.size(); ++i)
+        ASSERT_LT(std::abs(int(wav_.samples[i])), 32767) << "full scale at sample " << i;
+}
+
+TEST_P(StormSound, OneShotsFadeInAndOutSoftly) {
+    if (GetParam().distance == Distance::RainBed) GTEST_SKIP() << "the rain bed loops and must not fade";
+    const auto& s = wav_.samples;
+    const double peak = std::pow(10.0, peakDbfs(s) / 20.0);
+    EXPECT_LE(std::abs(int(s.front())), 16);
+    EXPECT_LE(std::abs(int(s.back())), 16);
+    EXPECT_LT(rms(s, 0, 11), 0.1 * peak) << "the first millisecond clicks";
+    const std::size_t tail = static_cast<std::size_t>(0.05 * kRate);
+    EXPECT_LT(rms(s, s.size() - tail, tail), 0.02 * peak) << "the last 50 ms are not faded";
+}
+
+INSTANTIATE_TEST_SUITE_P(StormSounds, StormSound, testing::ValuesIn(kSoundCases), [](const auto& info) {
+    return info.param.name.substr(4, info.param.name.size() - 8);
+});
+
+// --- The set as a whole ------------------------------------------------------
+
+std::map<std::string, WavFile> loadAll() {
+    std::map<std::string, WavFile> all;
+    for (const SoundCase& c : kSoundCases)
+        all[c.name] = readWav(readDumpFile("Sounds/" + c.name));
+    return all;
+}
+
+// Mean square of the first difference over the mean square of the signal: a
+// measure of how much high-frequency energy there is (it grows with the
+// square of the mean frequency).
+double brightness(const std::vector<std::int16_t>& s) {
+    double diff = 0, level = 0;
+    for (std::size_t i = 1; i < s.size(); ++i) {
+        const double d = double(s[i]) - s[i - 1];
+        diff += d * d;
+        level += double(s[i]) * s[i];
+    }
+    return diff / level;
+}
+
+TEST(StormSoundSet, FarThunderIsDullerAndQuieterThanNearThunder) {
+    const auto all = loadAll();
+    double dullestNear = 1e9, brightestFar = 0, quietestNear = 0, loudestFar = -200;
+    for (const SoundCase& c : kSoundCases) {
+        const auto& s = all.at(c.name).samples;
+        if (c.distance == Distance::Near) {
+            dullestNear = std::min(dullestNear, brightness(s));
+            quietestNear = std::min(quietestNear, peakDbfs(s));
+        } else if (c.distance == Distance::Far) {
+            brightestFar = std::max(brightestFar, brightness(s));
+            loudestFar = std::max(loudestFar, peakDbfs(s));
+        }
+    }
+    EXPECT_LT(brightestFar * 4, dullestNear) << "far thunder is not low-passed";
+    EXPECT_LT(loudestFar + 6, quietestNear) << "far thunder is not quieter";
+}
+
+TEST(StormSoundSet, NoTwoSoundsAreAlike) {
+    const auto all = loadAll();
+    for (auto a = all.begin(); a != all.end(); ++a)
+        for (auto b = std::next(a); b != all.end(); ++b)
+            EXPECT_NE(a->second.samples, b->second.samples) << a->first << " and " << b->first;
+    std::map<std::size_t, int> lengths;
+    for (const auto& [name, w] : all)
+        ++lengths[w.samples.size() / 11025];
+    EXPECT_GE(lengths.size(), 7u) << "the sounds should differ in length";
+}
+
+TEST(StormSoundSet, StaysWellUnderThreeMegabytes) {
+    std::size_t total = 0;
+    for (const SoundCase& c : kSoundCases)
+        total += readDumpFile("Sounds/" + c.name).size();
+    EXPECT_LT(total, 3u * 1024 * 1024);
+    EXPECT_GT(total, 9u * 2 * 11025 * 2) << "implausibly short sounds";
+}
+
+// --- The rain bed loops seamlessly -------------------------------------------
+
+class RainBedLoop : public testing::Test {
+  protected:
+    void SetUp() override {
+        s_ = readWav(readDumpFile("Sounds/ZKT_Onweer9.wav")).samples;
+        ASSERT_GT(s_.size(), 11025u);
+    }
+    // The signal as heard when it repeats: end then start.
+    double at(long i) const {
+        const long n = static_cast<long>(s_.size());
+        return s_[static_cast<std::size_t>(((i % n) + n) % n)];
+    }
+    std::vector<std::int16_t> s_;
+};
+
+TEST_F(RainBedLoop, LevelIsTheSameAtBothEnds) {
+    const std::size_t w = 1103; // 100 ms
+    const double start = rms(s_, 0, w), end = rms(s_, s_.size() - w, w);
+    EXPECT_GT(start, 0.01) << "the loop fades in";
+    EXPECT_GT(end, 0.01) << "the loop fades out";
+    EXPECT_LT(std::fabs(20 * std::log10(start / end)), 3.0);
+}
+
+TEST_F(RainBedLoop, ToneIsTheSameAtBothEnds) {
+    const std::size_t w = 2205; // 200 ms
+    const std::vector<std::int16_t> start(s_.begin(), s_.begin() + w), end(s_.end() - w, s_.end());
+    const double ratio = brightness(start) / brightness(end);
+    EXPECT_GT(ratio, 1 / 1.5);
+    EXPECT_LT(ratio, 1.5);
+}
+
+TEST_F(RainBedLoop, SeamStepIsLikeAnyOtherStep) {
+    // Sample steps, and steps of a 32-sample moving average that would show a
+    // jump in the low rumble which the hiss hides.
+    const long n = static_cast<long>(s_.size());
+    auto smooth = [&](long i) {
+        double sum = 0;
+        for (long k = 0; k < 32; ++k)
+            sum += at(i - k);
+        return sum / 32;
+    };
+    double rawSq = 0, smoothSq = 0;
+    for (long i = 1; i < n; ++i) {
+        rawSq += (at(i) - at(i - 1)) * (at(i) - at(i - 1));
+        smoothSq += (smooth(i) - smooth(i - 1)) * (smooth(i) - smooth(i - 1));
+    }
+    const double rawRms = std::sqrt(rawSq / (n - 1)), smoothRms = std::sqrt(smoothSq / (n - 1));
+    EXPECT_LE(std::fabs(at(0) - at(-1)), 3.5 * rawRms);
+    double worstSmooth = 0;
+    for (long i = 0; i < 32; ++i)
+        worstSmooth = std::max(worstSmooth, std::fabs(smooth(i) - smooth(i - 1)));
+    EXPECT_LE(worstSmooth, 3.5 * smoothRms);
+}
+
+} // namespace
+} // namespace content_tests
