@@ -8,13 +8,19 @@ namespace platform {
 // Maps a Windows-style path text, as the program builds it by joining text,
 // to a path on this machine. Both "\" and "/" separate; repeated separators
 // count as one; a leading single separator means the root; "X:" maps through
-// the Wine prefix's dosdevices folder. Every existing component is looked up
-// exactly first, then without regard to letter case; components that do not
-// exist keep the spelling given. Returns nothing when the text cannot name a
-// host path (a drive letter without a Wine prefix, an empty text).
+// the Wine prefix's dosdevices folder ("X:a" counts from the drive's root);
+// "." and ".." are applied to the text first, as Windows does; other text is
+// relative to the current folder. Every existing component is looked up
+// exactly first, then without regard to letter case (of several such entries
+// the first in NTFS order); a component that does not exist keeps the
+// spelling given, and so do all after it. A trailing separator is kept.
+// Returns nothing when the text cannot name a host path (a drive letter
+// without a Wine prefix or that the prefix lacks, an empty text). The text
+// ends at a NUL character.
 std::optional<std::string> toHostPath(std::string_view windowsPath);
 
-// The Wine prefix: $WINEPREFIX when set, else ~/.wine. Empty when neither is known.
+// The Wine prefix: $WINEPREFIX when set and not empty, else $HOME/.wine.
+// Empty when neither is known.
 std::string winePrefix();
 
 // Compares two names as Windows compares file names: without regard to letter case.

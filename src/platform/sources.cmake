@@ -2,6 +2,7 @@
 set(_dir ${CMAKE_CURRENT_LIST_DIR})
 list(APPEND BRONTARA_CORE_SOURCES
   ${_dir}/FileNames.cpp
+  ${_dir}/WindowsPath.cpp
   ${_dir}/TextEncoding.cpp
   ${_dir}/Ini.cpp
 )

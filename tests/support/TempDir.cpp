@@ -47,6 +47,31 @@ std::string TempDir::mkdir(const std::string& relative) const {
     return p.string();
 }
 
+ScopedEnv::ScopedEnv(std::string name, const std::optional<std::string>& value) : name_(std::move(name)) {
+    if (const char* old = std::getenv(name_.c_str()))
+        old_ = old;
+    if (value)
+        setenv(name_.c_str(), value->c_str(), 1);
+    else
+        unsetenv(name_.c_str());
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (old_)
+        setenv(name_.c_str(), old_->c_str(), 1);
+    else
+        unsetenv(name_.c_str());
+}
+
+ScopedCurrentDir::ScopedCurrentDir(const std::string& hostPath) : old_(fs::current_path().string()) {
+    fs::current_path(hostPath);
+}
+
+ScopedCurrentDir::~ScopedCurrentDir() {
+    std::error_code ec;
+    fs::current_path(old_, ec);
+}
+
 std::string readFile(const std::string& hostPath, bool* found) {
     std::ifstream in(hostPath, std::ios::binary);
     if (found)

@@ -1,5 +1,6 @@
 #pragma once
 #include <map>
+#include <optional>
 #include <string>
 
 namespace testing_support {
@@ -24,6 +25,32 @@ public:
 
 private:
     std::string path_;
+};
+
+// Sets (or, with nullopt, removes) an environment variable for the life of
+// the object, then puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(std::string name, const std::optional<std::string>& value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
+
+// Makes a folder the current directory for the life of the object.
+class ScopedCurrentDir {
+public:
+    explicit ScopedCurrentDir(const std::string& hostPath);
+    ~ScopedCurrentDir();
+    ScopedCurrentDir(const ScopedCurrentDir&) = delete;
+    ScopedCurrentDir& operator=(const ScopedCurrentDir&) = delete;
+
+private:
+    std::string old_;
 };
 
 // Reads a whole file; an empty optional-like flag through `found`.

@@ -1,0 +1,6 @@
+# Files, paths, INI files and the single-instance claim: real temporary folders, no windows.
+brontara_add_tests(platform_files_tests SOURCES
+  ${CMAKE_CURRENT_SOURCE_DIR}/FileNamesTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/WindowsPathTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/PathTest.cpp
+)
