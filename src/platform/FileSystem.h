@@ -31,7 +31,12 @@ struct FindEntry {
 // system, volume-label or directory that the filter does not admit. Entries
 // come sorted by name without regard to case, as NTFS returns them. A folder
 // that is missing or unreadable gives an empty list. On Linux a name that
-// begins with a dot is hidden ("." and ".." excepted).
+// begins with a dot is hidden ("." and ".." excepted, which come first, as
+// Windows lists them in every folder but a root); an entry that is neither a
+// file nor a folder is a system entry; a file without write permission for us
+// is read-only. Links are followed; a broken link or a loop is left out. A
+// pattern without wildcards finds at most one entry, the one a path with that
+// name opens.
 std::vector<FindEntry> findFiles(std::string_view windowsPattern, unsigned attributeFilter);
 
 // True when the search for exactly this path finds an entry under the filter.
@@ -42,7 +47,8 @@ bool exists(std::string_view windowsPath, unsigned attributeFilter);
 // first and is renamed into place, so a crash never leaves a half-written file.
 bool copyFile(std::string_view from, std::string_view to, bool failIfExists);
 
-// Deletes one file (not a folder).
+// Deletes one file (not a folder). Whether a read-only file may go is up to
+// its folder's permissions, as usual on Linux.
 bool deleteFile(std::string_view path);
 
 // Creates one folder level; fails when it exists already or its parent is missing.

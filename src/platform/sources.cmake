@@ -19,6 +19,7 @@ else()
   list(APPEND BRONTARA_CORE_SOURCES
     ${_dir}/linux/PathLinux.cpp
     ${_dir}/linux/FileSystemLinux.cpp
+    ${_dir}/linux/ReplaceFileLinux.cpp
     ${_dir}/linux/SingleInstanceLinux.cpp
     ${_dir}/linux/RegistryLinux.cpp
     ${_dir}/linux/WineRegistry.cpp

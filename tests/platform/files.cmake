@@ -3,4 +3,6 @@ brontara_add_tests(platform_files_tests SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/FileNamesTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowsPathTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/PathTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/FindFilesTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/FileOperationsTest.cpp
 )
