@@ -4,6 +4,7 @@ list(APPEND BRONTARA_CORE_SOURCES
   ${_dir}/FileNames.cpp
   ${_dir}/WindowsPath.cpp
   ${_dir}/TextEncoding.cpp
+  ${_dir}/IniText.cpp
   ${_dir}/Ini.cpp
 )
 if(WIN32)

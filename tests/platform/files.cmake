@@ -5,4 +5,8 @@ brontara_add_tests(platform_files_tests SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/PathTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/FindFilesTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/FileOperationsTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/TextEncodingTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/IniReadTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/IniWriteTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/IniBoolTest.cpp
 )
