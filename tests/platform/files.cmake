@@ -9,4 +9,5 @@ brontara_add_tests(platform_files_tests SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/IniReadTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/IniWriteTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/IniBoolTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/SingleInstanceTest.cpp
 )
