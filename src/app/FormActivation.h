@@ -14,6 +14,7 @@ class QWidget;
 // not every platform does (Qt's offscreen platform does not; under X11 it
 // depends on the window manager).
 class FormActivation : public QObject {
+    Q_OBJECT
 public:
     FormActivation(QWidget* mainWindow, std::function<void()> onMainActivated);
 

@@ -1,0 +1,59 @@
+// One start, timed from the process's own start to its main window shown:
+// "startup_bench <launchNs> brontara <programFolder>" starts Brontara's forms the way the
+// program does; "startup_bench <launchNs> bare" shows a bare Qt main window. Prints the
+// milliseconds and exits, so a script can run both many times in one run.
+#include "app/AppContext.h"
+#include "app/Startup.h"
+#include "app/TForm1.h"
+#include "platform/qt/DesktopPlatform.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+// Milliseconds since the launching script took its time stamp (ns since the
+// epoch), so that exec, loading and Qt's own start-up are counted too.
+double msSince(const char* launchNs) {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    double nowNs = static_cast<double>(now.tv_sec) * 1e9 + static_cast<double>(now.tv_nsec);
+    return (nowNs - std::stod(launchNs)) / 1e6;
+}
+
+void waitUntilExposed(QWidget& w) {
+    while (!w.windowHandle() || !w.windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    QApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3)
+        return 2;
+    const char* launchNs = argv[1];
+    QApplication app(argc, argv);
+    if (std::strcmp(argv[2], "bare") == 0) {
+        QMainWindow w;
+        w.setWindowTitle(QStringLiteral("bare"));
+        w.resize(349, 300);
+        w.show();
+        waitUntilExposed(w);
+    } else {
+        if (argc < 4)
+            return 2;
+        platform::DesktopPlatform desktop;
+        AppContext context{desktop, Folders{argv[3]}};
+        Forms forms = createForms(context);
+        forms.main->show();
+        waitUntilExposed(*forms.main);
+    }
+    std::printf("%.3f\n", msSince(launchNs));
+    return 0;
+}

@@ -1,0 +1,44 @@
+#include "app/ActivationRule.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using Form = ActivationRule::Form;
+
+struct Sequence {
+    const char* name;
+    std::vector<Form> activations;
+    std::vector<bool> runs; // whether the main window's handler runs at each step
+};
+
+class ActivationRuleSequences : public ::testing::TestWithParam<Sequence> {};
+
+TEST_P(ActivationRuleSequences, RunsTheMainHandlerOnlyWhenComingFromNoneOrAnotherForm) {
+    ActivationRule rule;
+    const auto& s = GetParam();
+    for (size_t i = 0; i < s.activations.size(); ++i)
+        EXPECT_EQ(rule.activated(s.activations[i]), s.runs[i]) << s.name << " step " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, ActivationRuleSequences,
+    ::testing::Values(
+        Sequence{"first show", {Form::Main}, {true}},
+        // A message box or another application in between is never reported: the main window stays last.
+        Sequence{"back from a box or another program", {Form::Main, Form::Main, Form::Main}, {true, false, false}},
+        Sequence{"first start windows", {Form::Language, Form::Location, Form::Main}, {false, false, true}},
+        Sequence{"about dialog closed", {Form::Main, Form::About, Form::Main}, {true, false, true}},
+        Sequence{"about dialog twice", {Form::Main, Form::About, Form::Main, Form::About, Form::Main},
+                 {true, false, true, false, true}}),
+    [](const auto& info) {
+        std::string n = info.param.name;
+        for (char& c : n)
+            if (!isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return n;
+    });
+
+} // namespace

@@ -1,0 +1,150 @@
+#include "MainWindowFixture.h"
+
+#include "platform/Platform.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+using Box = testing_support::ScriptedPlatform::Box;
+const QString kPlaceholder = QStringLiteral("Geen route geselecteerd");
+
+TEST_F(MainWindowFixture, ControlsStandWhereTheDesignPutsThem) {
+    struct Place {
+        const char* name;
+        QRect geometry;
+    } places[] = {
+        {"Label3", {13, 16, 321, 80}},  {"Button2", {100, 224, 160, 25}}, {"RichEdit1", {5, 118, 329, 89}},
+        {"Panel1", {0, 0, 349, 283}},   {"Image1", {0, 0, 349, 283}},     {"GroupBox1", {80, 24, 177, 113}},
+        {"Label1", {8, 24, 145, 49}},   {"RouteBox", {8, 72, 161, 21}},   {"Button1", {128, 200, 75, 25}},
+    };
+    for (const auto& p : places) {
+        auto* w = form->findChild<QWidget*>(QString::fromLatin1(p.name));
+        ASSERT_NE(w, nullptr) << p.name;
+        EXPECT_EQ(w->geometry(), p.geometry) << p.name;
+    }
+    EXPECT_EQ(form->centralWidget()->size(), QSize(349, 283));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Brontara"));
+    EXPECT_TRUE(form->RouteBox->isEditable());
+    EXPECT_EQ(form->RouteBox->maxVisibleItems(), 8);
+    EXPECT_TRUE(form->RichEdit1->isReadOnly());
+    EXPECT_EQ(form->RichEdit1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+TEST_F(MainWindowFixture, MenuHoldsTheItemsInOrderWithTheirDutchCaptions) {
+    QStringList titles;
+    for (QAction* a : form->menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, names({"&Bestand", "&Opties", "&Help"}));
+    EXPECT_EQ(form->Bestand1->actions().value(0), form->afsluiten1);
+    EXPECT_EQ(form->afsluiten1->text(), QStringLiteral("&Afsluiten"));
+    EXPECT_EQ(form->Taal1->title(), QStringLiteral("&Taal"));
+    EXPECT_EQ(form->Nederlands1->text(), QStringLiteral("Nederlands"));
+    QList<QAction*> help = form->Help1->actions();
+    ASSERT_EQ(help.size(), 3);
+    EXPECT_EQ(help[0]->text(), QStringLiteral("H&elp inhoud"));
+    EXPECT_TRUE(help[1]->isSeparator());
+    EXPECT_EQ(help[2]->text(), QStringLiteral("&Info"));
+    EXPECT_EQ(form->Button1->text(), QStringLiteral("Maken..."));
+    EXPECT_EQ(form->Button2->text(), QStringLiteral("Ga terug en herstel alles"));
+    EXPECT_EQ(form->GroupBox1->title(), QStringLiteral("Route Selecteren"));
+    // A label shows no access key: the caption's quotes and words stand as they are.
+    EXPECT_TRUE(form->Label3->text().startsWith(QStringLiteral("Het maken van onweer")));
+}
+
+TEST_F(MainWindowFixture, RouteListHoldsOnlyOrdinaryFoldersInFileSystemOrder) {
+    tmp.mkdir("sim/Routes/zuidlijn");
+    tmp.mkdir("sim/Routes/Alpha");
+    tmp.mkdir("sim/Routes/beta");
+    tmp.mkdir("sim/Routes/.verborgen"); // hidden
+    tmp.write("sim/Routes/readme.txt", "not a route");
+    tmp.write("sim/Routes/Gamma.trk", "a file");
+    form->FillRouteList(simulator() + "\\Routes", form->RouteBox);
+    EXPECT_EQ(routes(), names({"Alpha", "beta", "zuidlijn"}));
+    EXPECT_EQ(form->RouteBox->currentText(), kPlaceholder);
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(MainWindowFixture, RouteListStaysEmptyWithoutAReadableRoutesFolder) {
+    struct Case {
+        const char* name;
+        std::string folder;
+    } cases[] = {
+        {"missing folder", simulator() + "\\Nergens"},
+        {"a file", tmp.write("sim/Bestand", "x")},
+        {"empty setting", "\\Routes"},
+    };
+    for (const auto& c : cases) {
+        form->RouteBox->addItem(QStringLiteral("oud"));
+        form->FillRouteList(c.folder, form->RouteBox);
+        EXPECT_EQ(form->RouteBox->count(), 0) << c.name;
+        EXPECT_EQ(form->RouteBox->currentText(), kPlaceholder) << c.name;
+    }
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(MainWindowFixture, RouteListIsFoundWhateverTheLetterCaseOfRoutes) {
+    tmp.mkdir("sim2/ROUTES/Noord");
+    form->FillRouteList(tmp / "sim2" + "\\Routes", form->RouteBox);
+    EXPECT_EQ(routes(), names({"Noord"}));
+}
+
+TEST_F(MainWindowFixture, ActivationReadsTheStoredFolderAfreshAndDropsThePickedRoute) {
+    tmp.mkdir("sim/Routes/Eerste");
+    storeSimulatorFolder(simulator());
+    form->FormActivate();
+    EXPECT_EQ(form->SimulatorFolder, simulator());
+    EXPECT_EQ(routes(), names({"Eerste"}));
+
+    form->RouteBox->setCurrentIndex(0);
+    tmp.mkdir("other/Routes/Tweede");
+    storeSimulatorFolder(tmp / "other");
+    form->FormActivate();
+    EXPECT_EQ(routes(), names({"Tweede"}));
+    EXPECT_EQ(form->RouteBox->currentText(), kPlaceholder);
+}
+
+TEST_F(MainWindowFixture, ATypedRouteNameStaysAsTyped) {
+    tmp.mkdir("sim/Routes/Eerste");
+    form->FillRouteList(simulator() + "\\Routes", form->RouteBox);
+    form->RouteBox->setEditText(QStringLiteral("Bestaat niet"));
+    EXPECT_EQ(form->RouteBox->currentText(), QStringLiteral("Bestaat niet"));
+    EXPECT_EQ(routes(), names({"Eerste"}));
+}
+
+TEST_F(MainWindowFixture, ShowErrorFormatsTheMessageAndUsesTheErrorIcon) {
+    form->ShowError("100%% mis %s hier", "Fout");
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0], (Box{"100% mis  hier", "Fout", platform::mb::IconError}));
+}
+
+TEST_F(MainWindowFixture, AMessageThatCannotBeFormattedShowsTheFormatterErrorInstead) {
+    form->Texts.Niet_afsluiten = "Nog %d bestanden";
+    form->LockStormState();
+    form->show();
+    form->close();
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0], (Box{"Format '%d' invalid or incompatible with argument.", "Brontara", 16}));
+    // The close was abandoned with its handler: the storm is still there to restore.
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(MainWindowFixture, ASettingsWriteThatIsRefusedRaisesAfterTheTextsAreSet) {
+    // A folder in the settings file's place refuses the write, also for root.
+    std::remove((tmp / "prog/Dump/All_dat.ini").c_str());
+    tmp.mkdir("prog/Dump/All_dat.ini/blocked");
+    form->Texts.Geen_Route.clear();
+    EXPECT_FALSE(context->guard.run([&] { form->ApplyLanguage("Nederlands"); }));
+    EXPECT_EQ(form->Texts.Geen_Route, "Er is nog geen route geselecteerd!");
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, "Unable to write to " + context->folders.SettingsFile() + ".");
+    EXPECT_EQ(platform.boxes[0].caption, "Brontara");
+}
+
+} // namespace

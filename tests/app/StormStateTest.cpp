@@ -1,0 +1,110 @@
+#include "MainWindowFixture.h"
+
+#include "platform/Platform.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+using Box = testing_support::ScriptedPlatform::Box;
+const Box kRefusal{"Het programma kan niet worden afgesloten voordat de bestanden weer zijn herstelt.",
+                   "Fout bij afsluiten", 16};
+
+struct StateView {
+    // Qt keeps its system-menu flag whenever a title-bar button is asked for,
+    // so the state shows in the close button's flag.
+    bool panelVisible, exitEnabled, optionsVisible, closeButton, minimise, stormActive;
+    bool operator==(const StateView&) const = default;
+};
+
+StateView viewOf(const TForm1& f) {
+    Qt::WindowFlags flags = f.windowFlags();
+    return {f.Panel1->isVisible(),
+            f.afsluiten1->isEnabled(),
+            f.Opties1->menuAction()->isVisible(),
+            flags.testFlag(Qt::WindowCloseButtonHint),
+            flags.testFlag(Qt::WindowMinimizeButtonHint),
+            f.StormActive};
+}
+
+const StateView kSelecting{true, true, true, true, true, false};
+const StateView kStormInstalled{false, false, false, false, true, true};
+
+TEST_F(MainWindowFixture, LockAndUnlockSwitchBetweenTheTwoStates) {
+    form->show();
+    EXPECT_EQ(viewOf(*form), kSelecting);
+    form->RichEdit1->setPlainText(QStringLiteral("verslag"));
+    form->LockStormState();
+    EXPECT_EQ(viewOf(*form), kStormInstalled);
+    EXPECT_TRUE(form->isVisible()); // changing the border icons must not hide the window
+    EXPECT_TRUE(form->Label3->isVisible());
+    EXPECT_TRUE(form->RichEdit1->isVisible());
+    EXPECT_TRUE(form->Button2->isVisible());
+    EXPECT_EQ(form->centralWidget()->childAt(form->Button2->geometry().center()), form->Button2);
+    EXPECT_EQ(form->RichEdit1->toPlainText(), QStringLiteral("verslag"));
+
+    form->UnlockStormState();
+    EXPECT_EQ(viewOf(*form), kSelecting);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->RichEdit1->toPlainText().isEmpty());
+    // The panel lies over the report and the restore button again.
+    QWidget* atRestoreButton = form->centralWidget()->childAt(form->Button2->geometry().center());
+    ASSERT_NE(atRestoreButton, nullptr);
+    EXPECT_TRUE(atRestoreButton == form->Panel1 || form->Panel1->isAncestorOf(atRestoreButton));
+}
+
+TEST_F(MainWindowFixture, EveryClosePathIsRefusedWhileAStormIsInstalled) {
+    form->show();
+    form->LockStormState();
+    struct Path {
+        const char* name;
+        std::function<void()> close;
+    } paths[] = {
+        {"system close command", [&] { form->close(); }},
+        {"Afsluiten handler", [&] { form->afsluiten1Click(); }},
+        {"Afsluiten menu item", [&] { form->afsluiten1->trigger(); }}, // disabled: nothing happens
+    };
+    size_t expectedBoxes = 0;
+    for (const auto& p : paths) {
+        p.close();
+        if (std::string(p.name) != "Afsluiten menu item")
+            ++expectedBoxes;
+        EXPECT_EQ(platform.boxes.size(), expectedBoxes) << p.name;
+        EXPECT_TRUE(form->isVisible()) << p.name;
+        EXPECT_EQ(viewOf(*form), kStormInstalled) << p.name;
+    }
+    for (const auto& b : platform.boxes)
+        EXPECT_EQ(b, kRefusal);
+}
+
+TEST_F(MainWindowFixture, CloseRequestsCloseTheWindowWhenNoStormIsInstalled) {
+    form->show();
+    form->afsluiten1->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(platform.boxes.empty());
+
+    form->show();
+    form->LockStormState();
+    form->UnlockStormState();
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(MainWindowFixture, CloseQueryAnswersByTheStormFlag) {
+    bool canClose = false;
+    form->FormCloseQuery(canClose);
+    EXPECT_TRUE(canClose);
+    form->StormActive = true;
+    form->FormCloseQuery(canClose);
+    EXPECT_FALSE(canClose);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0], kRefusal);
+}
+
+} // namespace
