@@ -87,11 +87,18 @@ TEST_P(AceTexture, MipmapsHalveDownToOneTexel) {
     EXPECT_EQ(ace_.levels.back().side, 1);
 }
 
-TEST_P(AceTexture, MaskIsSetExactlyWhereAlphaReachesHalf) {
-    if (!hasAlpha(GetParam().kind)) GTEST_SKIP() << "opaque texture";
+// Opaque textures carry neither mask nor alpha; the others set the mask bit
+// exactly where alpha reaches 128, on every level.
+TEST_P(AceTexture, MaskFollowsAlpha) {
     for (std::size_t l = 0; l < ace_.levels.size(); ++l) {
+        if (!hasAlpha(GetParam().kind)) {
+            EXPECT_EQ(plane(ace_, ace_.levels[l], 2), nullptr);
+            EXPECT_EQ(plane(ace_, ace_.levels[l], 6), nullptr);
+            continue;
+        }
         const auto& mask = channel(static_cast<int>(l), 2);
         const auto& alpha = channel(static_cast<int>(l), 6);
+        ASSERT_EQ(mask.size(), alpha.size());
         for (std::size_t i = 0; i < alpha.size(); ++i)
             ASSERT_EQ(mask[i], alpha[i] >= 128 ? 1 : 0) << "level " << l << " texel " << i;
     }
@@ -121,7 +128,7 @@ TEST_P(AceTexture, EachLevelIsTheBoxFilteredLevelAbove) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(StormTextures, AceTexture, testing::ValuesIn(kTextureCases), [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(content, AceTexture, testing::ValuesIn(kTextureCases), [](const auto& info) {
     return info.param.name.substr(4, info.param.name.size() - 8);
 });
 
@@ -173,7 +180,7 @@ AceFile load(const std::string& name) {
     return readAce(readDumpFile("Textures/" + name));
 }
 
-TEST(StormTextureLooks, SkyIsDarkGreyBlue) {
+TEST(contentTextureLooks, SkyIsDarkGreyBlue) {
     const Stats s = stats(load("ZKT_snowsky.ace"));
     EXPECT_LT(s.meanLuma, 90.0);
     EXPECT_GT(s.meanLuma, 25.0) << "so dark that no cloud shape would show";
@@ -182,7 +189,7 @@ TEST(StormTextureLooks, SkyIsDarkGreyBlue) {
 }
 
 // The sky wraps round the horizon and may be tiled: no seam either way.
-TEST(StormTextureLooks, CloudTexturesTileWithoutSeams) {
+TEST(contentTextureLooks, CloudTexturesTileWithoutSeams) {
     const struct {
         std::string name;
         std::uint64_t channel;
@@ -199,7 +206,7 @@ TEST(StormTextureLooks, CloudTexturesTileWithoutSeams) {
     }
 }
 
-TEST(StormTextureLooks, LowCloudsAreRaggedWithHoles) {
+TEST(contentTextureLooks, LowCloudsAreRaggedWithHoles) {
     const Stats s = stats(load("ZKT_snowskylo.ace"));
     EXPECT_GT(s.opaqueShare, 0.25);
     EXPECT_LT(s.opaqueShare, 0.85);
@@ -208,7 +215,7 @@ TEST(StormTextureLooks, LowCloudsAreRaggedWithHoles) {
 
 // The environment's lightning layers show the transparent corner texel on
 // their "off" frames, so the outer border must be fully clear.
-TEST(StormTextureLooks, LightningTexturesHaveAClearBorder) {
+TEST(contentTextureLooks, LightningTexturesHaveAClearBorder) {
     for (const std::string name : {"ZKT_LichtFlits.ace", "ZKT_Bliksem.ace", "ZKT_Transparant.ace"}) {
         const AceFile f = load(name);
         const auto& a = *plane(f, f.levels.front(), 6);
@@ -221,7 +228,7 @@ TEST(StormTextureLooks, LightningTexturesHaveAClearBorder) {
     }
 }
 
-TEST(StormTextureLooks, FlashIsABlueWhiteGlowAtTheCentre) {
+TEST(contentTextureLooks, FlashIsABlueWhiteGlowAtTheCentre) {
     const AceFile f = load("ZKT_LichtFlits.ace");
     const int c = f.width / 2;
     const auto& l = f.levels.front();
@@ -234,7 +241,7 @@ TEST(StormTextureLooks, FlashIsABlueWhiteGlowAtTheCentre) {
     EXPECT_LT((*plane(f, l, 3))[out], (*plane(f, l, 5))[out]);
 }
 
-TEST(StormTextureLooks, BoltRunsFromTopToBottomAndIsThin) {
+TEST(contentTextureLooks, BoltRunsFromTopToBottomAndIsThin) {
     const AceFile f = load("ZKT_Bliksem.ace");
     const auto& a = *plane(f, f.levels.front(), 6);
     const int side = f.width;
@@ -249,7 +256,7 @@ TEST(StormTextureLooks, BoltRunsFromTopToBottomAndIsThin) {
     EXPECT_GT(stats(f).opaqueShare, 0.005);
 }
 
-TEST(StormTextureLooks, TransparentTextureIsClearOnEveryLevel) {
+TEST(contentTextureLooks, TransparentTextureIsClearOnEveryLevel) {
     const AceFile f = load("ZKT_Transparant.ace");
     for (const AceLevel& l : f.levels)
         for (std::uint8_t v : *plane(f, l, 6))

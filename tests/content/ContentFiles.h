@@ -16,7 +16,8 @@ inline const std::array<std::string, 9> kSounds = {
     "ZKT_Onweer6.wav", "ZKT_Onweer7.wav", "ZKT_Onweer8.wav", "ZKT_Onweer9.wav",
 };
 
-// The data folder of the built program folder ($BRONTARA_PROGRAM_DIR/Dump).
+// The data folder of the program folder: $BRONTARA_PROGRAM_DIR/Dump, or this
+// build's own program folder when the variable is not set.
 std::string dumpFolder();
 // Bytes of a file below the data folder, e.g. "Textures/ZKT_snowsky.ace";
 // fails the calling test (and returns nothing) when it cannot be read.

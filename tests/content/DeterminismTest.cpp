@@ -18,7 +18,7 @@ int runGenerator(const std::string& folder) {
     return std::system(command.c_str());
 }
 
-TEST(StormGenerator, TwoRunsWriteIdenticalBytes) {
+TEST(contentGenerator, TwoRunsWriteIdenticalBytes) {
     TempDir first, second;
     ASSERT_EQ(runGenerator(first.path()), 0);
     ASSERT_EQ(runGenerator(second.path()), 0);
@@ -32,7 +32,7 @@ TEST(StormGenerator, TwoRunsWriteIdenticalBytes) {
     }
 }
 
-TEST(StormGenerator, ProgramFolderHoldsWhatItWrites) {
+TEST(contentGenerator, ProgramFolderHoldsWhatItWrites) {
     TempDir fresh;
     ASSERT_EQ(runGenerator(fresh.path()), 0);
     for (const auto& [path, bytes] : snapshot(fresh.path())) {
@@ -43,7 +43,7 @@ TEST(StormGenerator, ProgramFolderHoldsWhatItWrites) {
     }
 }
 
-TEST(StormGenerator, RefusesAMissingArgument) {
+TEST(contentGenerator, RefusesAMissingArgument) {
 #ifdef _WIN32
     const char* quiet = " > nul 2>&1";
 #else

@@ -9,7 +9,7 @@
 namespace content_tests {
 namespace {
 
-class StormEnvironment : public testing::Test {
+class contentEnvironment : public testing::Test {
   protected:
     void SetUp() override {
         root_ = loadStf(kEnvironmentFile);
@@ -40,7 +40,7 @@ class StormEnvironment : public testing::Test {
     const StfNode* sky_ = nullptr;
 };
 
-TEST_F(StormEnvironment, FogIsCloseAndDark) {
+TEST_F(contentEnvironment, FogIsCloseAndDark) {
     const double distance = std::stod(value(*world_, "world_fog_distance"));
     EXPECT_GE(distance, 200);
     EXPECT_LE(distance, 1500);
@@ -52,7 +52,7 @@ TEST_F(StormEnvironment, FogIsCloseAndDark) {
     }
 }
 
-TEST_F(StormEnvironment, SkyHasDayNightAndCloudLayers) {
+TEST_F(contentEnvironment, SkyHasDayNightAndCloudLayers) {
     const auto layers = sky_->child("world_sky_layers")->all("world_sky_layer");
     ASSERT_GE(layers.size(), 3u);
     EXPECT_EQ(textureOf(*layers[0]), "ZKT_snowsky.ace") << "layer 0 is the day sky";
@@ -71,7 +71,7 @@ TEST_F(StormEnvironment, SkyHasDayNightAndCloudLayers) {
     EXPECT_NE(sky_->child("world_sky_horizon"), nullptr);
 }
 
-TEST_F(StormEnvironment, SatellitesAreSunThenMoonWithFieldsInOrder) {
+TEST_F(contentEnvironment, SatellitesAreSunThenMoonWithFieldsInOrder) {
     const auto sats = sky_->child("world_sky_satellites")->all("world_sky_satellite");
     ASSERT_EQ(sats.size(), 2u);
     const std::vector<std::string> order = {
@@ -98,7 +98,7 @@ TEST_F(StormEnvironment, SatellitesAreSunThenMoonWithFieldsInOrder) {
     }
 }
 
-TEST_F(StormEnvironment, TimesAndColoursAreWellFormed) {
+TEST_F(contentEnvironment, TimesAndColoursAreWellFormed) {
     const std::regex time("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]");
     const std::regex colour("[0-9a-f]{8}");
     int times = 0, colours = 0;
@@ -123,7 +123,7 @@ TEST_F(StormEnvironment, TimesAndColoursAreWellFormed) {
 
 // The lightning layers must stay dark in a simulator that shows only the
 // first frame of an animation.
-TEST_F(StormEnvironment, AnimatedLightningStartsOnADarkFrame) {
+TEST_F(contentEnvironment, AnimatedLightningStartsOnADarkFrame) {
     int animated = 0;
     for (const StfNode* l : sky_->child("world_sky_layers")->all("world_sky_layer")) {
         const std::string tex = textureOf(*l);
@@ -147,7 +147,7 @@ TEST_F(StormEnvironment, AnimatedLightningStartsOnADarkFrame) {
     EXPECT_EQ(animated, 2);
 }
 
-TEST_F(StormEnvironment, RainsHardWithWindAndWater) {
+TEST_F(contentEnvironment, RainsHardWithWindAndWater) {
     const StfNode* rain = world_->child("world_precipitation");
     ASSERT_NE(rain, nullptr);
     EXPECT_EQ(value(*rain, "world_precipitation_type"), "rain");

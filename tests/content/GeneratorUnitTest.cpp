@@ -21,7 +21,7 @@ namespace {
 
 namespace dm = stormgen::dm;
 
-TEST(GeneratorMath, MatchesTheLibraryWithinRounding) {
+TEST(contentGeneratorMath, MatchesTheLibraryWithinRounding) {
     const double xs[] = {-700.5, -20.0, -3.0, -1.0,     -0.3466, -1e-9, 0.0,
                          1e-9,   0.5,   1.0,  2.302585, 10.0,    50.0};
     for (double x : xs)
@@ -37,7 +37,7 @@ TEST(GeneratorMath, MatchesTheLibraryWithinRounding) {
     EXPECT_NEAR(dm::dbToGain(20.0), 10.0, 1e-12);
 }
 
-TEST(GeneratorRng, SameSeedSameStreamAndUniform) {
+TEST(contentGeneratorRng, SameSeedSameStreamAndUniform) {
     stormgen::Rng a(42), b(42), c(43);
     double sum = 0;
     bool differs = false;
@@ -59,7 +59,7 @@ TEST(GeneratorRng, SameSeedSameStreamAndUniform) {
     }
 }
 
-TEST(GeneratorNoise, WrapsAfterItsPeriodInBothDirections) {
+TEST(contentGeneratorNoise, WrapsAfterItsPeriodInBothDirections) {
     const stormgen::PeriodicNoise n(5, 99);
     const double points[][2] = {{0.25, 0.75}, {1.5, 3.2}, {4.99, 0.01}, {2.0, 2.0}, {3.7, 4.4}};
     for (const auto& p : points) {
@@ -76,7 +76,7 @@ TEST(GeneratorNoise, WrapsAfterItsPeriodInBothDirections) {
     }
 }
 
-TEST(GeneratorLoop, CrossFadeMakesTheSeamAnOrdinaryStep) {
+TEST(contentGeneratorLoop, CrossFadeMakesTheSeamAnOrdinaryStep) {
     stormgen::Signal ramp(300);
     for (std::size_t i = 0; i < ramp.size(); ++i)
         ramp[i] = dm::sin(0.05 * i);
@@ -89,7 +89,7 @@ TEST(GeneratorLoop, CrossFadeMakesTheSeamAnOrdinaryStep) {
     EXPECT_THROW(stormgen::makeSeamlessLoop(ramp, 280, 50), std::invalid_argument);
 }
 
-TEST(GeneratorText, NumbersIgnoreTheLocale) {
+TEST(contentGeneratorText, NumbersIgnoreTheLocale) {
     const struct {
         double v;
         int decimals;
@@ -102,7 +102,7 @@ TEST(GeneratorText, NumbersIgnoreTheLocale) {
     EXPECT_EQ(stormgen::quoted("a\"b\\c"), "\"a\\\"b\\\\c\"");
 }
 
-TEST(GeneratorText, WriterRefusesUnbalancedBlocks) {
+TEST(contentGeneratorText, WriterRefusesUnbalancedBlocks) {
     stormgen::StfWriter w("HEADER");
     w.open("a");
     EXPECT_THROW(w.finish(), std::logic_error);
@@ -111,7 +111,7 @@ TEST(GeneratorText, WriterRefusesUnbalancedBlocks) {
     EXPECT_EQ(w.finish().size(), 2u + 2 * std::string("HEADER\r\n\r\na (\r\n)\r\n").size());
 }
 
-TEST(GeneratorAce, SmallTextureReadsBackTexelForTexel) {
+TEST(contentGeneratorAce, SmallTextureReadsBackTexelForTexel) {
     stormgen::Image img(4, 4);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
@@ -134,7 +134,7 @@ TEST(GeneratorAce, SmallTextureReadsBackTexelForTexel) {
     EXPECT_THROW(stormgen::buildMipChain(stormgen::Image(6, 6), false), std::invalid_argument);
 }
 
-TEST(GeneratorWav, SamplesRoundSymmetricallyAndClamp) {
+TEST(contentGeneratorWav, SamplesRoundSymmetricallyAndClamp) {
     const stormgen::Signal s = {-1.0, -0.5, 0.0, 0.5, 1.0, 2.0, -3.0};
     const WavFile w = readWav(stormgen::encodeWav(s));
     const std::vector<std::int16_t> expected = {-32767, -16384, 0, 16384, 32767, 32767, -32767};
@@ -142,7 +142,7 @@ TEST(GeneratorWav, SamplesRoundSymmetricallyAndClamp) {
     EXPECT_EQ(w.chunks.size(), 2u);
 }
 
-TEST(GeneratorDsp, FiltersPassAndStopWhereTheyShould) {
+TEST(contentGeneratorDsp, FiltersPassAndStopWhereTheyShould) {
     // Level of a sine after a filter, once settled.
     auto gain = [](stormgen::Biquad f, double hz) {
         double peak = 0;

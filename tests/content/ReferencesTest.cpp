@@ -48,7 +48,7 @@ TEST_P(StormReferences, NameOnlyInstalledFilesByBareName) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(StormTextFiles, StormReferences,
+INSTANTIATE_TEST_SUITE_P(content, StormReferences,
                          testing::Values(ReferenceCase{kEnvironmentFile, "Textures", &kTextures, nullptr},
                                          ReferenceCase{kInCabSms, "Sounds", nullptr, &kSounds},
                                          ReferenceCase{kExternalSms, "Sounds", nullptr, &kSounds}),
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(StormTextFiles, StormReferences,
 
 // Every thunder sound is heard somewhere, and every storm texture but the
 // transparent one shows somewhere (the transparent one hides the stars).
-TEST(StormReferencesTogether, EverythingInstalledIsUsed) {
+TEST(contentReferencesTogether, EverythingInstalledIsUsed) {
     const auto env = quotedValues(loadStf(kEnvironmentFile));
     auto sms = quotedValues(loadStf(kExternalSms));
     for (const std::string& t : kTextures)

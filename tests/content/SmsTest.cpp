@@ -136,7 +136,7 @@ TEST_P(StormSms, SecondStreamThundersAtRandom) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(StormSoundSources, StormSms, testing::ValuesIn(kSmsCases), [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(content, StormSms, testing::ValuesIn(kSmsCases), [](const auto& info) {
     return info.param.cameras.size() == 1 ? "External" : "InCab";
 });
 
@@ -153,7 +153,7 @@ std::vector<double> volumes(const StfNode& root) {
     return out;
 }
 
-TEST(StormSmsPair, InTheCabEverythingIsSofterThanOutside) {
+TEST(contentSmsPair, InTheCabEverythingIsSofterThanOutside) {
     const std::vector<double> in = volumes(loadStf(kInCabSms));
     const std::vector<double> ex = volumes(loadStf(kExternalSms));
     ASSERT_EQ(in.size(), ex.size());

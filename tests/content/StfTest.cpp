@@ -33,7 +33,7 @@ TEST_P(StfFile, BlocksAreBalancedAndNamed) {
     EXPECT_TRUE(root.values.empty()) << "stray tokens outside the top-level block";
 }
 
-INSTANTIATE_TEST_SUITE_P(StormTextFiles, StfFile, testing::Values(kEnvironmentFile, kInCabSms, kExternalSms),
+INSTANTIATE_TEST_SUITE_P(content, StfFile, testing::Values(kEnvironmentFile, kInCabSms, kExternalSms),
                          [](const auto& info) {
                              const std::string& p = info.param.path;
                              std::string n = p.substr(p.rfind('/') + 1);
@@ -115,7 +115,7 @@ TEST_P(StfLists, ListsHoldOnlyTheirItems) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(StormTextFiles, StfLists,
+INSTANTIATE_TEST_SUITE_P(content, StfLists,
                          testing::Values(ListCase{kEnvironmentFile, kEnvLists},
                                          ListCase{kInCabSms, kSmsLists}, ListCase{kExternalSms, kSmsLists}),
                          [](const auto& info) {
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(StormTextFiles, StfLists,
 
 // The reader itself must reject what the simulator would choke on, or the
 // checks above prove nothing.
-TEST(StfReaderFaults, RejectsBrokenText) {
+TEST(contentStfReaderFaults, RejectsBrokenText) {
     const struct {
         std::string text, fault;
     } cases[] = {
@@ -147,7 +147,7 @@ TEST(StfReaderFaults, RejectsBrokenText) {
     }
 }
 
-TEST(StfReaderFaults, ReportsEncodingAndLineEndFaults) {
+TEST(contentStfReaderFaults, ReportsEncodingAndLineEndFaults) {
     auto utf16 = [](const std::string& s, bool bom) {
         std::vector<std::uint8_t> b;
         if (bom) b = {0xFF, 0xFE};
