@@ -4,6 +4,7 @@
 #include "app/MessageFormat.h"
 #include "app/Settings.h"
 #include "info/TzktInfoDlg.h"
+#include "lang/LanguageFiles.h"
 #include "lang/MainTextTable.h"
 #include "platform/FileSystem.h"
 #include "platform/Ini.h"
@@ -212,15 +213,13 @@ void TForm1::FormCreate() {
     SiblingRunning = false;
     CurrentLanguage = settings::readLanguage(context_.folders);
     // Read in every case; used only when the stored language is not the built-in one.
-    const std::string file = context_.folders.LanguageFile(CurrentLanguage);
-    const std::string language = platform::ini::readString(file, "File info", "Language", "");
-    const std::string program = platform::ini::readString(file, "File info", "Program", "");
+    const lang::Identity identity = lang::readIdentity(context_.folders, CurrentLanguage);
     BuildLanguageMenu(context_.folders.LanguagesFolder());
     if (CurrentLanguage == kBuiltInLanguage) {
         ApplyLanguage(CurrentLanguage);
     } else {
         LoadLanguageOrDefault(CurrentLanguage);
-        ValidateLanguage(language, program);
+        ValidateLanguage(identity.language, identity.program);
     }
     CheckSiblingProgram();
 }

@@ -3,72 +3,92 @@
 #include "app/Settings.h"
 #include "app/TForm1.h"
 #include "lang/Caption.h"
+#include "lang/LanguageFiles.h"
 #include "lang/MainTextTable.h"
-#include "platform/FileSystem.h"
-#include "platform/Ini.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-
-namespace {
-
-// Every entry, folders included.
-constexpr unsigned kAnyEntry = 63;
-
-std::string nameWithoutExtension(const std::string& fileName) {
-    auto dot = fileName.rfind('.');
-    return dot == std::string::npos ? fileName : fileName.substr(0, dot);
-}
-
-} // namespace
 
 void TForm1::ApplyLanguage(const std::string& name) {
     CurrentLanguage = name;
     const bool builtIn = name == kBuiltInLanguage;
-    const std::string file = context_.folders.LanguageFile(name);
+    // Each text is read with its own access to the file, in the table's order.
     auto textOf = [&](const MainTextRow& row) {
-        return builtIn ? std::string(row.dutch) : platform::ini::readString(file, row.section, row.key, "");
+        return builtIn ? std::string(row.dutch)
+                       : lang::readText(context_.folders, name, row.section, row.key);
     };
     for (const MainTextRow& row : kMainTextTable) {
         const std::string text = textOf(row);
         const QString caption = QString::fromStdString(text);
         switch (row.target) {
-        case TextTarget::Label1: Label1->setText(captionWithoutAccessKey(text)); break;
-        case TextTarget::GroupBox1: GroupBox1->setTitle(caption); break;
-        case TextTarget::RouteBoxText: RouteBox->setEditText(caption); break;
-        case TextTarget::Bestand1: Bestand1->setTitle(caption); break;
-        case TextTarget::afsluiten1: afsluiten1->setText(caption); break;
-        case TextTarget::Opties1: Opties1->setTitle(caption); break;
-        case TextTarget::Taal1: Taal1->setTitle(caption); break;
-        case TextTarget::Help1: Help1->setTitle(caption); break;
-        case TextTarget::Help2: Help2->setText(caption); break;
-        case TextTarget::Info1: Info1->setText(caption); break;
-        case TextTarget::Button1: Button1->setText(caption); break;
-        case TextTarget::Label3: Label3->setText(captionWithoutAccessKey(text)); break;
-        case TextTarget::Button2: Button2->setText(caption); break;
-        case TextTarget::Held: Texts.*row.held = text; break;
+        case TextTarget::Label1:
+            setLabelCaption(Label1, text);
+            break;
+        case TextTarget::GroupBox1:
+            GroupBox1->setTitle(caption);
+            break;
+        // Replaces whatever route the box showed; its list stays as it is.
+        case TextTarget::RouteBoxText:
+            RouteBox->setEditText(caption);
+            RouteBox->lineEdit()->setCursorPosition(0); // show the text's beginning
+            break;
+        case TextTarget::Bestand1:
+            Bestand1->setTitle(caption);
+            break;
+        case TextTarget::afsluiten1:
+            afsluiten1->setText(caption);
+            break;
+        case TextTarget::Opties1:
+            Opties1->setTitle(caption);
+            break;
+        case TextTarget::Taal1:
+            Taal1->setTitle(caption);
+            break;
+        case TextTarget::Help1:
+            Help1->setTitle(caption);
+            break;
+        case TextTarget::Help2:
+            Help2->setText(caption);
+            break;
+        case TextTarget::Info1:
+            Info1->setText(caption);
+            break;
+        case TextTarget::Button1:
+            Button1->setText(caption);
+            break;
+        case TextTarget::Label3:
+            setLabelCaption(Label3, text);
+            break;
+        case TextTarget::Button2:
+            Button2->setText(caption);
+            break;
+        case TextTarget::Held:
+            Texts.*row.held = text;
+            break;
         }
     }
     // Newer than the language files: a file without it keeps the built-in text.
-    std::string backupFailed = textOf(kBackupFailedRow);
+    const std::string backupFailed = textOf(kBackupFailedRow);
     Texts.Backup_fout = backupFailed.empty() ? std::string(kBackupFailedRow.dutch) : backupFailed;
 
+    // Last, so that a refused write finds the texts already set.
     settings::writeLanguage(context_.folders, CurrentLanguage);
 }
 
 void TForm1::ValidateLanguage(const std::string& language, const std::string& program) {
+    // Both tests run, so one call can report twice.
     bool accepted = true;
-    // Byte-wise: an empty name, or one that starts with a control character, sorts before a blank.
-    if (language == "Onbekend" || language < std::string(" ")) {
+    if (!lang::languageFits(language)) {
         ShowError(Texts.Taal_lees_err, Texts.Titel_fout);
         accepted = false;
     }
-    if (program != "Brontara") {
+    if (!lang::programFits(program)) {
         ShowError(Texts.Taal_lees_err, Texts.Titel_fout);
         accepted = false;
     }
@@ -81,28 +101,31 @@ void TForm1::ValidateLanguage(const std::string& language, const std::string& pr
 }
 
 void TForm1::LoadLanguageOrDefault(const std::string& name) {
-    if (platform::exists(context_.folders.LanguageFile(name), platform::AnyFile)) {
+    if (lang::fileExists(context_.folders, name)) {
         ApplyLanguage(name);
     } else {
+        // Dutch first, so that the message can be read.
         ApplyLanguage(std::string(kBuiltInLanguage));
         ShowError(Texts.Taal_lees_err, Texts.Titel_fout);
     }
 }
 
 void TForm1::BuildLanguageMenu(const std::string& path) {
-    for (const auto& entry : platform::findFiles(path + "\\*.lng", kAnyEntry)) {
-        if (entry.name == "." || entry.name == "..")
-            continue;
-        const std::string caption = nameWithoutExtension(entry.name);
-        auto* item = new QAction(QString::fromStdString(caption), this);
+    for (const std::string& name : lang::listLanguages(path)) {
+        const QString caption = QString::fromStdString(name);
+        auto* item = new QAction(caption, this);
+        // The language's name, as the file name gives it: some desktops add
+        // access keys to menu texts, so the text itself is not relied on.
+        item->setData(caption);
         item->setObjectName(QStringLiteral("Language%1").arg(Taal1->actions().size() + 1));
         item->setCheckable(true);
         TaalGroup->addAction(item);
         Taal1->addAction(item);
-        connect(item, &QAction::triggered, this, [this, item] { guarded([this, item] { LanguageClick(item); }); });
+        connect(item, &QAction::triggered, this,
+                [this, item] { guarded([this, item] { LanguageClick(item); }); });
         if (CurrentLanguage == kBuiltInLanguage)
             Nederlands1->setChecked(true);
-        else if (CurrentLanguage == caption)
+        else if (CurrentLanguage == name)
             item->setChecked(true);
     }
 }
@@ -114,8 +137,8 @@ void TForm1::LanguageClick(QAction* sender) {
         ApplyLanguage(CurrentLanguage);
         return;
     }
-    CurrentLanguage = sender->text().toStdString();
-    const std::string file = context_.folders.LanguageFile(CurrentLanguage);
-    ValidateLanguage(platform::ini::readString(file, "File info", "Language", ""),
-                     platform::ini::readString(file, "File info", "Program", ""));
+    // A file that has gone since the menu was built fails both tests.
+    CurrentLanguage = sender->data().toString().toStdString();
+    const lang::Identity identity = lang::readIdentity(context_.folders, CurrentLanguage);
+    ValidateLanguage(identity.language, identity.program);
 }
