@@ -1,0 +1,35 @@
+#pragma once
+#include "app/Folders.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The ten texts of the simulator location window, in the order it sets them.
+struct LocationTexts {
+    std::string Caption;   // the window's title
+    std::string Label1;    // the explanation
+    std::string Button1;   // the continue button
+    std::string Button2;   // the browse button
+    std::string GroupBox1; // the frame round the folder entry
+    std::string BrowseText;
+    std::string ErrorTitle;
+    std::string NotFoundText;
+    std::string FoundText;
+    std::string FoundTitle;
+};
+
+struct LocationTextRow {
+    std::string_view section;
+    std::string_view key;
+    std::string LocationTexts::*target;
+    std::string_view dutch; // the built-in Dutch text
+};
+
+extern const std::array<LocationTextRow, 10> kLocationTextTable;
+
+// The built-in Dutch texts for "Nederlands" (exact, case-sensitive name);
+// for any other language each text is read, in table order and each read on
+// its own, from that language's file. A missing file or key gives an empty
+// text: a language file never falls back to Dutch.
+LocationTexts loadLocationTexts(const Folders& folders, const std::string& language);
