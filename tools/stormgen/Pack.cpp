@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <future>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,20 +37,38 @@ void writeTexture(const fs::path& folder, std::string_view name, const Image& im
 
 void writeStormPack(const fs::path& dumpFolder) {
     const fs::path textures = dumpFolder / kTexturesFolder;
-    writeTexture(textures, kStormSky, makeStormSky(512), AceLayout::Opaque);
-    writeTexture(textures, kLowClouds, makeLowClouds(256), AceLayout::Alpha);
-    writeTexture(textures, kFlash, makeLightningFlash(256), AceLayout::Alpha);
-    writeTexture(textures, kBolt, makeLightningBolt(512), AceLayout::Alpha);
-    writeTexture(textures, kTransparent, makeTransparent(256), AceLayout::Alpha);
-
     const fs::path sounds = dumpFolder / kSoundsFolder;
-    const std::vector<Signal> set = synthesizeThunderSet();
-    for (size_t i = 0; i < set.size(); ++i)
-        writeFile(sounds / kThunderSounds[i], encodeWav(set[i]));
-    writeFile(sounds / kInCabSms, makeRainSms(Listener::InCab));
-    writeFile(sounds / kExternalSms, makeRainSms(Listener::External));
+    const fs::path rain = dumpFolder / kRainFolder;
+    for (const fs::path& folder : {textures, sounds, rain})
+        fs::create_directories(folder);
 
-    writeFile(dumpFolder / kRainFolder / kEnvironment, makeStormEnvironment());
+    // The build runs this for every configuration, Debug included: the
+    // pieces are independent (each has its own seed and its own file), so
+    // they run side by side. Their bytes do not depend on the order.
+    std::vector<std::future<void>> jobs;
+    auto run = [&jobs](auto job) { jobs.push_back(std::async(std::launch::async, job)); };
+    run([&] { writeTexture(textures, kStormSky, makeStormSky(512), AceLayout::Opaque); });
+    run([&] { writeTexture(textures, kBolt, makeLightningBolt(512), AceLayout::Alpha); });
+    run([&] {
+        writeTexture(textures, kLowClouds, makeLowClouds(256), AceLayout::Alpha);
+        writeTexture(textures, kFlash, makeLightningFlash(256), AceLayout::Alpha);
+        writeTexture(textures, kTransparent, makeTransparent(256), AceLayout::Alpha);
+    });
+    run([&] {
+        const std::vector<Signal> set = synthesizeThunderSet();
+        for (size_t i = 0; i < set.size(); ++i)
+            writeFile(sounds / kThunderSounds[i], encodeWav(set[i]));
+    });
+    run([&] {
+        writeFile(sounds / kInCabSms, makeRainSms(Listener::InCab));
+        writeFile(sounds / kExternalSms, makeRainSms(Listener::External));
+        writeFile(rain / kEnvironment, makeStormEnvironment());
+    });
+    // Wait for all before reporting the first failure.
+    for (auto& j : jobs)
+        j.wait();
+    for (auto& j : jobs)
+        j.get();
 }
 
 } // namespace stormgen
