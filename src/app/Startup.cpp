@@ -16,6 +16,8 @@ Forms createForms(AppContext& context) {
     forms.main = std::make_unique<TForm1>(context);
     context.Form1 = forms.main.get();
     context.guard.run([&] { forms.main->FormCreate(); });
+    // A storm left in the simulator by a forced end: open locked, with the restore button.
+    context.guard.run([&] { forms.main->ResumeStormFromJournal(); });
 
     forms.language = std::make_unique<Tlanguage_form>(context);
     context.language_form = forms.language.get();

@@ -92,6 +92,15 @@ public:
     void LockStormState();
     void UnlockStormState();
 
+    // Storm installation state
+    // The storm installed now, as its journal records it, and the seams tests
+    // use (storm/TForm1StormState.h).
+    std::shared_ptr<struct TForm1StormState> StormState;
+    TForm1StormState& stormState();
+    // Opens the window in the Storm installed state when the data folder holds
+    // the journal of a storm that a forced end left in the simulator.
+    void ResumeStormFromJournal();
+
     // Runs a handler inside the error guard.
     bool guarded(const std::function<void()>& handler) { return context_.guard.run(handler); }
     AppContext& context() { return context_; }

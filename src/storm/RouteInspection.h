@@ -1,0 +1,33 @@
+#pragma once
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace storm {
+
+// True when a route text can name a folder inside the simulator's Routes
+// folder and nothing else: not "." or "..", no separator, drive colon,
+// wildcard, quote, angle bracket, bar or control character, and not made of
+// full stops alone. Every path a storm forms appends the route to a folder,
+// so any other text could reach outside Routes or the back-up folder.
+bool isAcceptableRouteName(std::string_view route);
+
+// True when the search for the path itself finds an entry under the filter
+// that admits folders and normal files but nothing hidden or system.
+bool envfilesEntryExists(const std::string& path);
+
+struct RainEnvSearch {
+    std::array<std::string, 4> names; // filled from the first entry up, as the search spells them
+    bool byPattern = false;
+    bool found() const { return !names[0].empty(); }
+};
+
+// Looks in a route's Envfiles folder (a path ending in a separator) for
+// "rain.env", else for up to four "*rain*.env" files: files of any
+// attributes, no folders, in the order the search returns them. Names that
+// differ only in letter case (possible where the file system tells case
+// apart) are taken once, the first as the search returns it, since they
+// would share one back-up file.
+RainEnvSearch findRainEnvFiles(const std::string& folder);
+
+} // namespace storm

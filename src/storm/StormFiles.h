@@ -1,0 +1,42 @@
+#pragma once
+#include <optional>
+#include <string>
+
+namespace storm {
+
+// The file operations a storm needs, on Windows-style paths. Installing and
+// restoring go through this so that tests can make any one of them fail.
+class StormFiles {
+  public:
+    virtual ~StormFiles() = default;
+    // True when the path names a file (of any attributes; a folder does not count).
+    virtual bool fileExists(const std::string& path) = 0;
+    virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    virtual bool deleteFile(const std::string& path) = 0;
+    // One folder level.
+    virtual bool createDirectory(const std::string& path) = 0;
+    // True when both files can be read and hold the same bytes.
+    virtual bool sameContents(const std::string& a, const std::string& b) = 0;
+    // A whole file; nothing when it is missing or cannot be read.
+    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+    // Replaces the file with the text so that it holds either the old or the new text, even after a
+    // crash; when synced, the new text is on the disk (and survives a power cut) before this returns.
+    virtual bool writeFileAtomically(const std::string& path, const std::string& text, bool synced) = 0;
+    // Moves a file or folder to a name that does not exist yet.
+    virtual bool moveEntry(const std::string& from, const std::string& to) = 0;
+};
+
+// The real files, through the platform layer.
+class PlatformStormFiles : public StormFiles {
+  public:
+    bool fileExists(const std::string& path) override;
+    bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    bool deleteFile(const std::string& path) override;
+    bool createDirectory(const std::string& path) override;
+    bool sameContents(const std::string& a, const std::string& b) override;
+    std::optional<std::string> readFile(const std::string& path) override;
+    bool writeFileAtomically(const std::string& path, const std::string& text, bool synced) override;
+    bool moveEntry(const std::string& from, const std::string& to) override;
+};
+
+} // namespace storm
