@@ -1,0 +1,247 @@
+// The real program, under a display of its own, killed with SIGKILL while a
+// storm is installed: the next start opens locked with the restore button,
+// and restoring leaves the simulator folder byte for byte as it was.
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+using testing_support::readFile;
+using testing_support::snapshot;
+using testing_support::TempDir;
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+bool onPath(const std::string& program) {
+    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Polls until the condition holds or the time is up.
+bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(50ms);
+    }
+    return condition();
+}
+
+// A child process that is killed, if still running, when the object goes.
+class Process {
+  public:
+    Process(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
+            posix_spawn_file_actions_t* actions = nullptr) {
+        std::vector<char*> args, envp;
+        for (const auto& a : argv)
+            args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        for (const auto& e : environment)
+            envp.push_back(const_cast<char*>(e.c_str()));
+        envp.push_back(nullptr);
+        if (posix_spawnp(&pid_, argv[0].c_str(), actions, nullptr, args.data(), envp.data()) != 0) pid_ = -1;
+    }
+    ~Process() { kill(SIGKILL); }
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    bool started() const { return pid_ > 0; }
+    bool running() {
+        if (pid_ <= 0) return false;
+        if (waitpid(pid_, &status_, WNOHANG) == pid_) {
+            pid_ = -1;
+            return false;
+        }
+        return true;
+    }
+    // Sends the signal and waits for the end; the wait status.
+    int kill(int signal) {
+        if (pid_ > 0) {
+            ::kill(pid_, signal);
+            waitpid(pid_, &status_, 0);
+            pid_ = -1;
+        }
+        return status_;
+    }
+
+  private:
+    pid_t pid_ = -1;
+    int status_ = 0;
+};
+
+// An X server of the test's own, on a display it picks itself.
+class Display {
+  public:
+    Display() {
+        int pipeFds[2];
+        // Close-on-exec, so that the server keeps only the copy on descriptor 3.
+        if (pipe2(pipeFds, O_CLOEXEC) != 0) return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 3);
+        server_ = std::make_unique<Process>(std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen",
+                                                                     "0", "1024x768x24", "-nolisten", "tcp"},
+                                            std::vector<std::string>{"PATH=" + env("PATH")}, &actions);
+        posix_spawn_file_actions_destroy(&actions);
+        close(pipeFds[1]);
+        std::string number;
+        char c;
+        while (read(pipeFds[0], &c, 1) == 1 && c != '\n')
+            number += c;
+        close(pipeFds[0]);
+        if (server_->started() && !number.empty()) name_ = ":" + number;
+    }
+    const std::string& name() const { return name_; }
+
+    // Runs xdotool on this display; its output.
+    std::string xdotool(const std::string& arguments) const {
+        std::string out;
+        if (FILE* p = popen(("DISPLAY=" + name_ + " xdotool " + arguments + " 2>/dev/null").c_str(), "r")) {
+            char buffer[256];
+            while (std::fgets(buffer, sizeof buffer, p))
+                out += buffer;
+            pclose(p);
+        }
+        return out;
+    }
+    // The program's main window, once it is mapped.
+    std::optional<std::string> mainWindow() const {
+        const std::string ids = xdotool("search --onlyvisible --name '^Brontara$'");
+        if (ids.empty()) return std::nullopt;
+        return ids.substr(0, ids.find('\n'));
+    }
+    // Width and height of a window.
+    std::pair<int, int> size(const std::string& window) const {
+        const std::string g = xdotool("getwindowgeometry --shell " + window);
+        auto value = [&](const std::string& key) {
+            const auto at = g.find(key + "=");
+            return at == std::string::npos ? 0 : std::atoi(g.c_str() + at + key.size() + 1);
+        };
+        return {value("WIDTH"), value("HEIGHT")};
+    }
+
+  private:
+    std::unique_ptr<Process> server_;
+    std::string name_;
+};
+
+class StormSigkillTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        const std::string built = STORM_E2E_PROGRAM_DIR;
+        if (!fs::exists(built + "/brontara"))
+            GTEST_SKIP() << "the program folder is not built (target program_folder)";
+        if (!onPath("Xvfb") || !onPath("xdotool")) GTEST_SKIP() << "needs Xvfb and xdotool";
+
+        // The program folder as users unpack it, and a fresh sample simulator.
+        fs::copy(built, program, fs::copy_options::recursive);
+        fs::copy(STORM_E2E_SAMPLE_DIR, simulator, fs::copy_options::recursive);
+        fs::remove(program + "/Dump/storm_journal.ini");
+        fs::remove_all(program + "/Dump/back_up");
+        fs::create_directories(program + "/Dump/back_up");
+        standInsForMissingStormFiles();
+        dir.write("Brontara/Dump/All_dat.ini", "[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n"
+                                               "[msts locatie]\r\nPad=" +
+                                                   simulator + "\r\n");
+        fs::create_directories(runtime);
+        fs::permissions(runtime, fs::perms::owner_all);
+    }
+
+    // The storm's files come from the content generator; where they are not built, small stand-ins do.
+    void standInsForMissingStormFiles() {
+        std::vector<std::string> files = {"Textures/ZKT_snowsky.ace",     "Textures/ZKT_snowskylo.ace",
+                                          "Textures/ZKT_LichtFlits.ace",  "Textures/ZKT_Bliksem.ace",
+                                          "Textures/ZKT_Transparant.ace", "Sounds/ZKT_rain_in.sms",
+                                          "Sounds/ZKT_rain_ex.sms",       "rain/ZKT_rain_Onweer.env"};
+        for (int n = 1; n <= 9; ++n)
+            files.push_back("Sounds/ZKT_Onweer" + std::to_string(n) + ".wav");
+        for (const auto& f : files)
+            if (!fs::exists(program + "/Dump/" + f)) dir.write("Brontara/Dump/" + f, "stand-in " + f);
+    }
+
+    std::unique_ptr<Process> start(const Display& display) {
+        return std::make_unique<Process>(
+            std::vector<std::string>{program + "/brontara"},
+            std::vector<std::string>{"DISPLAY=" + display.name(), "QT_QPA_PLATFORM=xcb", "HOME=" + dir.path(),
+                                     "XDG_RUNTIME_DIR=" + runtime, "PATH=" + env("PATH")});
+    }
+
+    std::string journal() const { return readFile(program + "/Dump/storm_journal.ini"); }
+    bool stormInstalled() const {
+        const std::string storm = readFile(program + "/Dump/rain/ZKT_rain_Onweer.env");
+        return journal().find("Stage=Replacing") != std::string::npos &&
+               readFile(simulator + "/Routes/Heuvelland/Envfiles/Heavy_Rain.env") == storm &&
+               readFile(simulator + "/Routes/Heuvelland/Envfiles/rain_thunder.env") == storm;
+    }
+
+    TempDir dir;
+    std::string program = dir / "Brontara";
+    std::string simulator = dir / "SampleMSTS";
+    std::string runtime = dir / "run";
+};
+
+TEST_F(StormSigkillTest, AStormSurvivesSigkillAndIsRestoredByTheNextStart) {
+    Display display;
+    if (display.name().empty()) GTEST_SKIP() << "Xvfb did not start";
+    const auto pristine = snapshot(simulator);
+
+    // First run: type the route into the route box (it has the focus) and press the make button.
+    auto first = start(display);
+    ASSERT_TRUE(first->started());
+    std::optional<std::string> window;
+    ASSERT_TRUE(waitFor([&] { return (window = display.mainWindow()).has_value(); }, 20s))
+        << "no main window";
+    display.xdotool("windowfocus " + *window);
+    std::this_thread::sleep_for(500ms);
+    display.xdotool("key --clearmodifiers ctrl+a");
+    display.xdotool("type --delay 30 Heuvelland");
+    display.xdotool("key Tab space");
+    ASSERT_TRUE(waitFor([&] { return stormInstalled(); }, 20s)) << "the storm was not installed";
+    std::this_thread::sleep_for(500ms); // the report and the lock follow in the same press
+
+    const int status = first->kill(SIGKILL);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    ASSERT_NE(snapshot(simulator), pristine);
+
+    // Second run: it opens locked; the restore button puts everything back.
+    auto second = start(display);
+    ASSERT_TRUE(second->started());
+    ASSERT_TRUE(waitFor([&] { return (window = display.mainWindow()).has_value(); }, 20s))
+        << "no main window";
+    std::this_thread::sleep_for(500ms);
+    window = display.mainWindow();
+    ASSERT_TRUE(window);
+    // The client area is 349 x 283 below the menu bar; the restore button lies at 100, 224, 160 x 25 in it.
+    const auto [width, height] = display.size(*window);
+    ASSERT_EQ(width, 349);
+    const int menuBar = height - 283;
+    display.xdotool("mousemove --window " + *window + " 180 " + std::to_string(menuBar + 236) + " click 1");
+    ASSERT_TRUE(waitFor([&] { return !fs::exists(program + "/Dump/storm_journal.ini"); }, 20s))
+        << "the restore button did not restore";
+    EXPECT_TRUE(second->running());
+    EXPECT_EQ(snapshot(simulator), pristine);
+}
+
+} // namespace

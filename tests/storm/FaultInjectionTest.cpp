@@ -1,0 +1,95 @@
+// The installation ended after each of its steps, as by a forced end of the
+// program: the journal left on disk is enough to put the simulator back
+// byte for byte.
+#include "FaultyFiles.h"
+#include "StormFixture.h"
+#include "storm/StormInstaller.h"
+#include "storm/StormRestorer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace storm;
+using storm_test::FaultyFiles;
+using storm_test::StormFixture;
+using testing_support::readFile;
+
+namespace {
+
+struct RouteKind {
+    const char* name;
+    std::vector<std::string> files;     // in the route's Envfiles
+    std::vector<std::string> rainNames; // what inspection finds
+    bool byPattern;
+    bool withoutRainEx; // the simulator lacks SOUND\rain_ex.sms
+    bool staleBackups;  // the back-up folder holds copies of an earlier storm
+};
+
+void PrintTo(const RouteKind& k, std::ostream* os) {
+    *os << k.name;
+}
+
+std::vector<StepPoint> allStepPoints(const RouteKind& kind) {
+    StormFixture fx;
+    fx.addRoute("Route", kind.files);
+    FaultyFiles files;
+    std::vector<StepPoint> points;
+    StormInstaller(files, fx.programFolder(), [&](const StepPoint& p) {
+        points.push_back(p);
+        return true;
+    }).install(fx.record("Route", kind.rainNames, kind.byPattern));
+    return points;
+}
+
+class FaultInjectionTest : public testing::TestWithParam<RouteKind> {};
+
+TEST_P(FaultInjectionTest, RestoringAfterAnEndAtAnyStepLeavesTheSimulatorAsItWas) {
+    const RouteKind& kind = GetParam();
+    const auto points = allStepPoints(kind);
+    ASSERT_GE(points.size(), 24u);
+    for (const StepPoint& stop : points) {
+        SCOPED_TRACE(std::string(stepName(stop.step)) + " #" + std::to_string(stop.index));
+        StormFixture fx;
+        fx.addRoute("Route", kind.files);
+        if (kind.withoutRainEx) std::filesystem::remove(fx.simFile("SOUND/rain_ex.sms"));
+        if (kind.staleBackups) {
+            for (const auto& n : kind.rainNames)
+                fx.dir.write("Brontara/Dump/back_up/Route/" + n, "stale " + n);
+            fx.dir.write("Brontara/Dump/back_up/Sounds/rain_in.sms", "stale in");
+            fx.dir.write("Brontara/Dump/back_up/Sounds/rain_ex.sms", "stale ex");
+        }
+        const auto before = fx.simulatorSnapshot();
+        FaultyFiles files;
+        const auto result = StormInstaller(files, fx.programFolder(), [&](const StepPoint& p) {
+                                return !(p == stop);
+                            }).install(fx.record("Route", kind.rainNames, kind.byPattern));
+        ASSERT_EQ(result.outcome, InstallOutcome::Interrupted);
+
+        // A fresh start knows only what is on disk.
+        const auto journal = StormJournal::parse(readFile(fx.journalFile()));
+        ASSERT_TRUE(journal);
+        EXPECT_TRUE(StormRestorer(files, fx.programFolder()).restore(*journal).complete());
+        EXPECT_EQ(fx.simulatorSnapshot(), before);
+        EXPECT_FALSE(std::filesystem::exists(fx.journalFile()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, FaultInjectionTest,
+    testing::Values(RouteKind{"RainEnv", {"rain.env", "summer.env"}, {"rain.env"}, false, false, false},
+                    RouteKind{"FourPatternMatches",
+                              {"a_rain.env", "B_Rain.env", "c_rain.env", "d_rain.env", "e_rain.env"},
+                              {"a_rain.env", "B_Rain.env", "c_rain.env", "d_rain.env"},
+                              true,
+                              false,
+                              false},
+                    RouteKind{"NoRainExAndStaleBackups",
+                              {"Heavy_Rain.env", "rain_thunder.env"},
+                              {"Heavy_Rain.env", "rain_thunder.env"},
+                              true,
+                              true,
+                              true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,62 @@
+#include "FaultyFiles.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace storm_test {
+
+namespace {
+std::string normal(std::string s) {
+    std::string out;
+    for (char c : s) {
+        c = c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (c == '\\' && !out.empty() && out.back() == '\\') continue;
+        out += c;
+    }
+    return out;
+}
+} // namespace
+
+bool pathEndsWith(const std::string& path, const std::string& tail) {
+    const std::string p = normal(path), t = normal(tail);
+    return p.size() >= t.size() && p.compare(p.size() - t.size(), t.size(), t) == 0;
+}
+
+std::size_t FaultyFiles::count(Op op) const {
+    return static_cast<std::size_t>(
+        std::count_if(calls.begin(), calls.end(), [&](const Call& c) { return c.op == op; }));
+}
+
+bool FaultyFiles::failed(Call call) {
+    calls.push_back(call);
+    return fails && fails(calls.back());
+}
+
+bool FaultyFiles::fileExists(const std::string& path) {
+    return !failed({Op::FileExists, path}) && real_.fileExists(path);
+}
+bool FaultyFiles::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
+    return !failed({Op::Copy, from, to, failIfExists}) && real_.copyFile(from, to, failIfExists);
+}
+bool FaultyFiles::deleteFile(const std::string& path) {
+    return !failed({Op::Delete, path}) && real_.deleteFile(path);
+}
+bool FaultyFiles::createDirectory(const std::string& path) {
+    return !failed({Op::CreateDirectory, path}) && real_.createDirectory(path);
+}
+bool FaultyFiles::sameContents(const std::string& a, const std::string& b) {
+    return !failed({Op::SameContents, a, b}) && real_.sameContents(a, b);
+}
+std::optional<std::string> FaultyFiles::readFile(const std::string& path) {
+    if (failed({Op::Read, path})) return std::nullopt;
+    return real_.readFile(path);
+}
+bool FaultyFiles::writeFileAtomically(const std::string& path, const std::string& text, bool synced) {
+    return !failed({Op::WriteAtomically, path, "", false, synced}) &&
+           real_.writeFileAtomically(path, text, synced);
+}
+bool FaultyFiles::moveEntry(const std::string& from, const std::string& to) {
+    return !failed({Op::Move, from, to}) && real_.moveEntry(from, to);
+}
+
+} // namespace storm_test

@@ -1,0 +1,119 @@
+#include "storm/StormJournal.h"
+
+#include <gtest/gtest.h>
+
+using storm::StormJournal;
+
+namespace {
+
+StormJournal sample() {
+    StormJournal j;
+    j.stage = StormJournal::Stage::Replacing;
+    j.record.simulatorFolder = "C:\\Program Files\\Microsoft Games\\Train Simulator";
+    j.record.route = "Europe 1 = Alps; v2";
+    j.record.rainEnvNames = {"Heavy_Rain.env", "rain_thunder.env"};
+    j.record.rainEnvByPattern = true;
+    j.rainEnvExisted = {true, false};
+    j.rainSoundExisted = {true, false};
+    j.addedTextures = {"ZKT_snowsky.ace", "ZKT_Bliksem.ace"};
+    j.addedSounds = {"ZKT_Onweer1.wav", "ZKT_Onweer9.wav"};
+    return j;
+}
+
+std::string replace(std::string text, const std::string& from, const std::string& to) {
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+TEST(StormJournalTest, ReadsBackWhatItWrote) {
+    const StormJournal j = sample();
+    const auto text = j.toText();
+    ASSERT_TRUE(text);
+    EXPECT_EQ(StormJournal::parse(*text), j);
+
+    StormJournal first = j;
+    first.stage = StormJournal::Stage::BackingUp;
+    first.record.rainEnvNames = {"rain.env"};
+    first.record.rainEnvByPattern = false;
+    first.rainEnvExisted = {true};
+    first.addedTextures.clear();
+    first.addedSounds.clear();
+    EXPECT_EQ(StormJournal::parse(*first.toText()), first);
+}
+
+TEST(StormJournalTest, KeepsValuesExactlyAndToleratesLineEndings) {
+    StormJournal j = sample();
+    j.record.simulatorFolder = "  D:\\MSTS \\ ";
+    std::string text = *j.toText();
+    auto parsed = StormJournal::parse(text);
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->record.simulatorFolder, "  D:\\MSTS \\ ");
+    std::string lfOnly;
+    for (char c : text)
+        if (c != '\r') lfOnly += c;
+    EXPECT_EQ(StormJournal::parse(lfOnly), j);
+}
+
+TEST(StormJournalTest, RefusesNamesThatCannotStandOnOneLine) {
+    StormJournal j = sample();
+    j.record.rainEnvNames[1] = "odd\nrain.env";
+    EXPECT_FALSE(j.toText());
+    j = sample();
+    j.record.simulatorFolder = "C:\\a\r\nb";
+    EXPECT_FALSE(j.toText());
+}
+
+struct Damage {
+    const char* what;
+    std::string from;
+    std::string to;
+};
+
+void PrintTo(const Damage& d, std::ostream* os) {
+    *os << d.what;
+}
+
+class DamagedJournalTest : public testing::TestWithParam<Damage> {};
+
+TEST_P(DamagedJournalTest, IsNeverActedOn) {
+    const std::string text = *sample().toText();
+    EXPECT_FALSE(StormJournal::parse(replace(text, GetParam().from, GetParam().to))) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damages, DamagedJournalTest,
+    testing::Values(
+        Damage{"cut short", "[End]\r\n", ""},
+        Damage{"cut in the middle",
+               "Texture=ZKT_Bliksem.ace\r\nSound=ZKT_Onweer1.wav\r\nSound=ZKT_Onweer9.wav\r\n[End]\r\n",
+               "Textu"},
+        Damage{"later format", "Format=1", "Format=2"},
+        Damage{"unknown stage", "Stage=Replacing", "Stage=Done"},
+        Damage{"route leaving Routes", "Route=Europe 1 = Alps; v2", "Route=..\\..\\Windows"},
+        Damage{"no route", "Route=Europe 1 = Alps; v2\r\n", ""},
+        Damage{"key given twice", "Format=1\r\n", "Format=1\r\nFormat=1\r\n"},
+        Damage{"unknown key", "Format=1\r\n", "Format=1\r\nColour=red\r\n"},
+        Damage{"unknown section", "[Added]", "[Removed]"},
+        Damage{"environment name with a folder", "RainEnv=0|rain_thunder.env", "RainEnv=0|..\\rain.env"},
+        Damage{"not a rain environment name", "RainEnv=0|rain_thunder.env", "RainEnv=0|train.exe"},
+        Damage{"existed flag not a flag", "RainEnv=0|rain_thunder.env", "RainEnv=yes|rain_thunder.env"},
+        Damage{"two names without the pattern", "RainEnvByPattern=1", "RainEnvByPattern=0"},
+        Damage{"sound sources swapped", "RainSound=1|rain_in.sms", "RainSound=1|rain_ex.sms"},
+        Damage{"added file not the storm's", "Texture=ZKT_Bliksem.ace", "Texture=sky.ace"},
+        Damage{"added sound out of range", "Sound=ZKT_Onweer9.wav", "Sound=ZKT_Onweer10.wav"},
+        Damage{"added file twice", "Sound=ZKT_Onweer9.wav", "Sound=ZKT_Onweer1.wav"},
+        Damage{"line without a value", "[Added]\r\n", "[Added]\r\ngarbage\r\n"},
+        Damage{"text after the end", "[End]\r\n", "[End]\r\nRoute=x\r\n"}));
+
+TEST(StormJournalTest, EmptyOrForeignTextIsNoJournal) {
+    EXPECT_FALSE(StormJournal::parse(""));
+    EXPECT_FALSE(StormJournal::parse("[Programma]\r\nTaalkeuze=Nederlands\r\n"));
+    EXPECT_FALSE(StormJournal::parse(std::string("\0\0\0\0", 4)));
+}
+
+TEST(StormJournalTest, LivesInTheDataFolder) {
+    EXPECT_EQ(storm::journalPath("C:\\Brontara\\"), "C:\\Brontara\\Dump\\storm_journal.ini");
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+#include "StormWindow.h"
+
+#include "storm/TForm1StormState.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QMenu>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+
+namespace storm_test {
+
+void writeSettings(const StormFixture& fx, const std::string& language) {
+    fx.dir.write("Brontara/Dump/All_dat.ini",
+                 "[Programma]\r\nTaalkeuze=" + language +
+                     "\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=" + fx.simulator + "\r\n");
+}
+
+StormWindow::StormWindow(const StormFixture& fx, testing_support::ScriptedPlatform& platform,
+                         storm::StormFiles* files, storm::StepHook hook)
+    : context_{platform, Folders{fx.programFolder()}} {
+    form_ = std::make_unique<TForm1>(context_);
+    form_->stormState().files = files;
+    form_->stormState().stepHook = std::move(hook);
+    form_->guarded([&] { form_->FormCreate(); });
+    form_->guarded([&] { form_->ResumeStormFromJournal(); });
+    form_->guarded([&] { form_->FormActivate(); });
+}
+
+StormWindow::~StormWindow() = default;
+
+void StormWindow::make(const std::string& route) {
+    form_->RouteBox->setEditText(QString::fromStdString(route));
+    form_->Button1->click();
+}
+
+void StormWindow::restore() {
+    form_->Button2->click();
+}
+
+bool StormWindow::locked() const {
+    return form_->StormActive && form_->Panel1->isHidden() && !form_->afsluiten1->isEnabled() &&
+           !form_->Opties1->menuAction()->isVisible() &&
+           !(form_->windowFlags() & Qt::WindowCloseButtonHint) && form_->stormState().journal.has_value();
+}
+
+bool StormWindow::selecting() const {
+    return !form_->StormActive && !form_->Panel1->isHidden() && form_->afsluiten1->isEnabled() &&
+           form_->Opties1->menuAction()->isVisible() && (form_->windowFlags() & Qt::WindowCloseButtonHint) &&
+           !form_->stormState().journal.has_value();
+}
+
+std::vector<StormWindow::ReportLine> StormWindow::report() const {
+    std::vector<ReportLine> lines;
+    if (form_->RichEdit1->document()->isEmpty()) return lines;
+    for (QTextBlock b = form_->RichEdit1->document()->begin(); b.isValid(); b = b.next()) {
+        // An empty line has no fragment: its block's character format is the one in force.
+        QTextCharFormat f = b.charFormat();
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            f = it.fragment().charFormat();
+        lines.push_back({b.text().toStdString(), f.foreground().color(), f.fontWeight() == QFont::Bold,
+                         f.fontUnderline(), b.blockFormat().alignment() == Qt::AlignHCenter});
+    }
+    return lines;
+}
+
+} // namespace storm_test

@@ -1,0 +1,55 @@
+#pragma once
+#include "StormFixture.h"
+#include "app/AppContext.h"
+#include "app/TForm1.h"
+#include "storm/StormFiles.h"
+#include "storm/StormSteps.h"
+#include "support/ScriptedPlatform.h"
+
+#include <QColor>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace storm_test {
+
+// Writes the settings file: the language, its window answered, the simulator folder.
+void writeSettings(const StormFixture& fx, const std::string& language = "Nederlands");
+
+// The main window as a start of the program makes it (creation, a storm found
+// on disk, first activation), on the fixture's folders.
+class StormWindow {
+  public:
+    StormWindow(const StormFixture& fx, testing_support::ScriptedPlatform& platform,
+                storm::StormFiles* files = nullptr, storm::StepHook hook = {});
+    ~StormWindow();
+
+    TForm1& form() { return *form_; }
+    TForm1* operator->() { return form_.get(); }
+
+    // Types the route into the box and presses the make button.
+    void make(const std::string& route);
+    // Presses the restore button.
+    void restore();
+
+    // Every aspect of the Storm installed state; false for any of the Selecting one.
+    bool locked() const;
+    bool selecting() const;
+
+    struct ReportLine {
+        std::string text;
+        QColor colour;
+        bool bold = false;
+        bool underlined = false;
+        bool centred = false;
+        bool operator==(const ReportLine&) const = default;
+    };
+    std::vector<ReportLine> report() const;
+
+  private:
+    AppContext context_;
+    std::unique_ptr<TForm1> form_;
+};
+
+} // namespace storm_test
