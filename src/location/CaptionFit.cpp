@@ -17,12 +17,14 @@ constexpr int kEdgeMargin = 8;
 // Room a group box title keeps beside its text.
 constexpr int kTitlePadding = 16;
 
-// Starts from the window's font and steps down until the text fits.
-void shrinkUntilFits(QWidget* widget, const std::function<bool(const QFontMetrics&)>& fits) {
+// Starts from the window's font and steps down until the caption fits.
+void shrinkUntilFits(QWidget* widget, const std::function<bool()>& fits) {
     QFont font = widget->window()->font();
-    while (!fits(QFontMetrics(font)) && font.pointSize() > kLeastPointSize)
-        font.setPointSize(font.pointSize() - 1);
     widget->setFont(font);
+    while (!fits() && font.pointSize() > kLeastPointSize) {
+        font.setPointSize(font.pointSize() - 1);
+        widget->setFont(font);
+    }
 }
 
 // The caption as shown: "&" marks the access key and is not drawn.
@@ -45,18 +47,14 @@ int buttonWidthFor(const QPushButton* button, const QFontMetrics& metrics) {
 } // namespace
 
 void fitWrappedText(QLabel* label) {
-    const QRect box = label->contentsRect();
-    shrinkUntilFits(label, [&](const QFontMetrics& m) {
-        const QRect needed =
-            m.boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, label->text());
-        return needed.width() <= box.width() && needed.height() <= box.height();
-    });
+    // Asks the label itself, which knows its wrapping and any rich text.
+    shrinkUntilFits(label, [label] { return label->heightForWidth(label->width()) <= label->height(); });
 }
 
 void fitGroupBoxTitle(QGroupBox* groupBox) {
     const QString shown = shownCaption(groupBox->title());
-    shrinkUntilFits(groupBox, [&](const QFontMetrics& m) {
-        return m.horizontalAdvance(shown) + kTitlePadding <= groupBox->width();
+    shrinkUntilFits(groupBox, [&] {
+        return groupBox->fontMetrics().horizontalAdvance(shown) + kTitlePadding <= groupBox->width();
     });
     // Only the title shrinks, not the controls inside the group.
     for (QWidget* child : groupBox->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -81,5 +79,5 @@ void fitButtonCaption(QPushButton* button, ButtonAnchor anchor) {
         button->setGeometry(grown);
     }
     shrinkUntilFits(button,
-                    [&](const QFontMetrics& m) { return buttonWidthFor(button, m) <= button->width(); });
+                    [button] { return buttonWidthFor(button, button->fontMetrics()) <= button->width(); });
 }

@@ -73,8 +73,8 @@ void TLocatie_form::createControls() {
 }
 
 void TLocatie_form::applyTexts(const LocationTexts& texts) {
-    setWindowTitle(QString::fromStdString(texts.Caption));
-    Label1->setText(captionWithoutAccessKey(texts.Label1));
+    setWindowTitle(windowCaption(texts.Caption));
+    setLabelCaption(Label1, texts.Label1);
     Button1->setText(QString::fromStdString(texts.Button1));
     Button2->setText(QString::fromStdString(texts.Button2));
     GroupBox1->setTitle(QString::fromStdString(texts.GroupBox1));

@@ -50,7 +50,7 @@ TEST_F(CaptionFit, TheDutchCaptionsFitTheDesignAsItStands) {
 TEST_F(CaptionFit, LongerCaptionsAreShownWholeAndTheButtonsStayInTheWindow) {
     writeLanguageFile("Lang",
                       "[locatie scherm]\n"
-                      "label1=Before you can go on, please tell Brontara in which folder Microsoft Train "
+                      "label1=Before you can go on, please tell &Brontara in which folder Microsoft Train "
                       "Simulator has been installed on this computer, so that its routes can be listed. "
                       "Under Wine this is usually a folder on drive C.\n"
                       "button1=Continue with this folder and list all of its routes\n"
