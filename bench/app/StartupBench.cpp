@@ -5,6 +5,7 @@
 #include "app/AppContext.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
+#include "platform/SingleInstance.h"
 #include "platform/qt/DesktopPlatform.h"
 
 #include <QApplication>
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
     } else {
         if (argc < 4)
             return 2;
+        // Everything the program does before its window shows, the single-instance claim included.
+        auto claim = platform::InstanceClaim::tryClaim("ZKT Onweer bench");
         platform::DesktopPlatform desktop;
         AppContext context{desktop, Folders{argv[3]}};
         Forms forms = createForms(context);

@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 using Box = testing_support::ScriptedPlatform::Box;
@@ -87,6 +90,30 @@ TEST_F(MainWindowFixture, RouteListStaysEmptyWithoutAReadableRoutesFolder) {
         EXPECT_EQ(form->RouteBox->currentText(), kPlaceholder) << c.name;
     }
     EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(MainWindowFixture, RouteListPassesOverLinkLoopsAndEntriesItCannotRead) {
+    tmp.mkdir("sim/Routes/Echt");
+    ASSERT_EQ(symlink("Lus2", (tmp / "sim/Routes/Lus1").c_str()), 0);
+    ASSERT_EQ(symlink("Lus1", (tmp / "sim/Routes/Lus2").c_str()), 0);
+    ASSERT_EQ(symlink("Echt", (tmp / "sim/Routes/Verwijzing").c_str()), 0); // a link to a route is a route
+    ASSERT_EQ(symlink("/nergens/hier", (tmp / "sim/Routes/Kapot").c_str()), 0);
+    tmp.mkdir("sim/Routes/Dicht");
+    chmod((tmp / "sim/Routes/Dicht").c_str(), 0);
+    form->FillRouteList(simulator() + "\\Routes", form->RouteBox);
+    EXPECT_EQ(routes(), names({"Dicht", "Echt", "Verwijzing"}));
+    chmod((tmp / "sim/Routes/Dicht").c_str(), 0755);
+}
+
+TEST_F(MainWindowFixture, RouteListTakesTenThousandRoutes) {
+    for (int i = 0; i < 10000; ++i)
+        tmp.mkdir("sim/Routes/R" + std::to_string(i));
+    form->FillRouteList(simulator() + "\\Routes", form->RouteBox);
+    ASSERT_EQ(form->RouteBox->count(), 10000);
+    EXPECT_EQ(form->RouteBox->itemText(0), QStringLiteral("R0"));
+    EXPECT_EQ(form->RouteBox->itemText(1), QStringLiteral("R1"));
+    EXPECT_EQ(form->RouteBox->itemText(2), QStringLiteral("R10")); // name order, not number order
+    EXPECT_EQ(form->RouteBox->currentText(), kPlaceholder);
 }
 
 TEST_F(MainWindowFixture, RouteListIsFoundWhateverTheLetterCaseOfRoutes) {
