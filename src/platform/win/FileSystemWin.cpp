@@ -1,0 +1,187 @@
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/ReplaceFile.h"
+
+#include <algorithm>
+#include <atomic>
+#include <windows.h>
+
+// The file operations on Windows. Copies and replaced files are first written
+// under a temporary name in the destination folder and then moved into place,
+// so that a crash never leaves a half-written file. replaceFile (ReplaceFile.h)
+// lives here because it shares that staging with copyFile.
+namespace platform {
+namespace {
+
+constexpr unsigned kExcludable = Hidden | SysFile | VolumeId | Directory;
+// The attributes the program knows; normal, reparse point, compressed and the
+// like mean nothing to it and never come from the Linux backend either.
+constexpr unsigned kKnownAttributes = ReadOnly | Hidden | SysFile | VolumeId | Directory | Archive;
+
+bool isDotEntry(std::string_view name) {
+    return name == "." || name == "..";
+}
+
+// "." and ".." come first, as Windows lists them, the rest in NTFS order
+// whatever the file system is (FAT lists in creation order).
+bool listingOrder(const FindEntry& a, const FindEntry& b) {
+    const bool aDot = isDotEntry(a.name), bDot = isDotEntry(b.name);
+    if (aDot != bDot) return aDot;
+    return fileNameLess(a.name, b.name);
+}
+
+// The attributes of an entry; nothing when it is not there.
+std::optional<DWORD> attributesOf(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return attributes;
+}
+
+bool endsInSeparator(const std::string& path) {
+    return path.empty() || path.back() == '\\' || path.back() == '/';
+}
+
+// The folder part of a path, with its separator ("" for a bare name, "C:" for "C:name").
+std::string folderOf(const std::string& path) {
+    const auto separator = path.find_last_of("\\/");
+    if (separator != std::string::npos) return path.substr(0, separator + 1);
+    if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2);
+    return {};
+}
+
+// Candidate temporary names beside the target. The name is short, so that a
+// target near the length limit still gets one.
+std::string temporaryName(const std::string& folder) {
+    static std::atomic<unsigned> counter{0};
+    return folder + ".brontara-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) +
+           ".tmp";
+}
+
+// Makes a staged file and returns its name. `create` makes the file under the
+// name it is given and fails with ERROR_FILE_EXISTS or ERROR_ALREADY_EXISTS
+// when the name is taken, so that another name is tried.
+template <typename Create> std::optional<std::string> stage(const std::string& target, Create create) {
+    const std::string folder = folderOf(target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = temporaryName(folder);
+        if (create(name)) return name;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// A staged file that is not moved into place is removed again, even when it
+// took over a read-only attribute from its source.
+void discard(const std::string& staged) {
+    SetFileAttributesA(staged.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(staged.c_str());
+}
+
+// Without `replace` the move itself refuses an existing target, so a file that
+// appeared meanwhile is never overwritten.
+bool moveIntoPlace(const std::string& staged, const std::string& target, bool replace) {
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (MoveFileExA(staged.c_str(), target.c_str(), flags)) return true;
+    discard(staged);
+    return false;
+}
+
+bool writeAll(HANDLE file, std::string_view data) {
+    while (!data.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size(), 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, data.data(), chunk, &written, nullptr) || written == 0) return false;
+        data.remove_prefix(written);
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<FindEntry> findFiles(std::string_view windowsPattern, unsigned attributeFilter) {
+    const auto pattern = toHostPath(windowsPattern);
+    if (!pattern) return {};
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA(pattern->c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE) return {};
+    // The rule of Delphi's FindFirst: an entry is skipped when it carries one
+    // of the excludable attributes that the filter does not name.
+    const unsigned excluded = ~attributeFilter & kExcludable;
+    std::vector<FindEntry> entries;
+    do {
+        const unsigned attributes = data.dwFileAttributes & kKnownAttributes;
+        if ((attributes & excluded) == 0) entries.push_back({data.cFileName, attributes});
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+    std::sort(entries.begin(), entries.end(), listingOrder);
+    return entries;
+}
+
+bool exists(std::string_view windowsPath, unsigned attributeFilter) {
+    return !findFiles(windowsPath, attributeFilter).empty();
+}
+
+bool copyFile(std::string_view from, std::string_view to, bool failIfExists) {
+    const auto source = toHostPath(from);
+    const auto destination = toHostPath(to);
+    if (!source || !destination || endsInSeparator(*destination)) return false;
+    // What CopyFileA refuses: any existing file when asked to, a folder, and a
+    // read-only or hidden file even when asked to replace it.
+    if (const auto existing = attributesOf(*destination)) {
+        if (failIfExists ||
+            (*existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)))
+            return false;
+    }
+    // CopyFileA gives the staged file the source's data, attributes and times.
+    const auto staged = stage(*destination, [&](const std::string& name) {
+        return CopyFileA(source->c_str(), name.c_str(), TRUE) != 0;
+    });
+    return staged && moveIntoPlace(*staged, *destination, !failIfExists);
+}
+
+bool deleteFile(std::string_view path) {
+    const auto host = toHostPath(path);
+    return host && DeleteFileA(host->c_str()) != 0;
+}
+
+bool createDirectory(std::string_view path) {
+    const auto host = toHostPath(path);
+    return host && CreateDirectoryA(host->c_str(), nullptr) != 0;
+}
+
+namespace detail {
+
+// Unix permissions mean nothing here; the new file takes over the hidden,
+// system and archive attributes of the file it replaces instead. A target that
+// is a symbolic link is replaced, not written through.
+bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<unsigned> /*permissions*/,
+                 const std::function<bool(const ContentSink&)>& fill) {
+    if (endsInSeparator(hostPath)) return false;
+    const auto existing = attributesOf(hostPath);
+    if (!existing && GetLastError() != ERROR_FILE_NOT_FOUND)
+        return false; // a missing folder, an invalid name, no access
+    if (existing &&
+        (ifExists == IfExists::Fail || (*existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))))
+        return false;
+
+    HANDLE file = INVALID_HANDLE_VALUE;
+    const auto staged = stage(hostPath, [&](const std::string& name) {
+        file =
+            CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return file != INVALID_HANDLE_VALUE;
+    });
+    if (!staged) return false;
+    bool ok = fill([file](std::string_view piece) { return writeAll(file, piece); });
+    ok = CloseHandle(file) && ok; // a full disk may show only here
+    constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+    if (ok && existing && (*existing & kept)) ok = SetFileAttributesA(staged->c_str(), *existing & kept) != 0;
+    if (!ok) {
+        discard(*staged);
+        return false;
+    }
+    return moveIntoPlace(*staged, hostPath, ifExists == IfExists::Replace);
+}
+
+} // namespace detail
+} // namespace platform

@@ -1,0 +1,23 @@
+#include "platform/Process.h"
+
+#include <windows.h>
+
+namespace platform {
+
+std::string executablePath() {
+    // A path may be longer than MAX_PATH; a full buffer means it was cut.
+    std::string buffer(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) return {};
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            return buffer;
+        }
+        if (buffer.size() >= 32768) // the longest path Windows has
+            return {};
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+} // namespace platform

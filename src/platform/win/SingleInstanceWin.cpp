@@ -1,0 +1,36 @@
+#include "platform/SingleInstance.h"
+
+#include <windows.h>
+
+namespace platform {
+namespace {
+
+// Holds the named mutex. Windows closes the handle when the process ends,
+// however it ends, and the name is free again once no handle is left.
+class MutexClaim : public InstanceClaim {
+  public:
+    explicit MutexClaim(HANDLE mutex) : mutex_(mutex) {}
+    ~MutexClaim() override { CloseHandle(mutex_); }
+    MutexClaim(const MutexClaim&) = delete;
+    MutexClaim& operator=(const MutexClaim&) = delete;
+
+  private:
+    HANDLE mutex_;
+};
+
+} // namespace
+
+std::unique_ptr<InstanceClaim> InstanceClaim::tryClaim(const std::string& name) {
+    SetLastError(ERROR_SUCCESS);
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+    // ERROR_ALREADY_EXISTS: the name is held, and the handle we got is to that
+    // other mutex. Any other error means the name cannot be claimed either.
+    if (mutex == nullptr) return nullptr;
+    if (GetLastError() != ERROR_SUCCESS) {
+        CloseHandle(mutex);
+        return nullptr;
+    }
+    return std::make_unique<MutexClaim>(mutex);
+}
+
+} // namespace platform
