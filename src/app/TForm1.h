@@ -1,5 +1,6 @@
 #pragma once
 #include "app/AppContext.h"
+#include "info/MessageDialogKinds.h"
 #include "lang/MainTexts.h"
 
 #include <QMainWindow>
@@ -86,7 +87,9 @@ public:
     void CheckEnvfilesFolder(const std::string& path);
     void FindRainEnvFiles(const std::string& folder);
     void CheckSiblingProgram();
-    int AskHelpLanguage(const std::string& message);
+    // Asks in a standard message dialog whose buttons name languages; returns
+    // the dialog result (Yes 6, No 7, Cancel 2).
+    int AskHelpLanguage(const std::string& message, DialogType type, DialogButtons buttons);
 
     // The two window states: Selecting and Storm installed.
     void LockStormState();

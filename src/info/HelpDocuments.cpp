@@ -1,0 +1,14 @@
+#include "info/HelpDocuments.h"
+
+#include "info/MessageDialogKinds.h"
+
+std::optional<std::string_view> helpDocumentFor(int answer) {
+    switch (answer) {
+    case dialog_result::Yes:
+        return kDutchHelpDocument;
+    case dialog_result::No:
+        return kEnglishHelpDocument;
+    default:
+        return std::nullopt;
+    }
+}
