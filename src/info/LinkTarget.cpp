@@ -1,0 +1,7 @@
+#include "info/LinkTarget.h"
+
+std::string linkTarget(LinkType type, std::string_view address) {
+    if (address.empty()) return {};
+    if (type == LinkType::EMail) return "mailto:" + std::string(address);
+    return std::string(address);
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+enum class LinkType { EMail, Web };
+
+// What the shell opens for a link: "mailto:" + address for an e-mail link,
+// the address unchanged for a web link; empty when there is no address.
+std::string linkTarget(LinkType type, std::string_view address);
