@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/FormActivation.h"
 #include "app/TForm1.h"
 #include "info/TzktInfoDlg.h"
 #include "lang/Tlanguage_form.h"
@@ -25,6 +26,8 @@ Forms createForms(AppContext& context) {
 
     forms.about = std::make_unique<TzktInfoDlg>(context, forms.main.get());
     context.zktInfoDlg = forms.about.get();
+    // Coming back from the modeless about dialog re-reads the simulator folder and the routes.
+    forms.main->activation().watch(forms.about.get(), ActivationRule::Form::About);
 
     forms.location = std::make_unique<TLocatie_form>(context);
     context.Locatie_form = forms.location.get();

@@ -107,6 +107,8 @@ public:
     // Runs a handler inside the error guard.
     bool guarded(const std::function<void()>& handler) { return context_.guard.run(handler); }
     AppContext& context() { return context_; }
+    // Tracks which form is active; start-up registers the other forms with it.
+    FormActivation& activation() { return *activation_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
