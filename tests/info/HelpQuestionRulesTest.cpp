@@ -50,10 +50,6 @@ TEST(HelpDocumentChoice, YesPicksDutchNoPicksEnglishAnythingElseNothing) {
         EXPECT_FALSE(helpDocumentFor(other)) << other;
 }
 
-TEST(HelpDocumentChoice, TheQuestionIsTheFixedEnglishText) {
-    EXPECT_EQ(kHelpLanguageQuestion, "Choose a language for the help file.");
-}
-
 struct ButtonRuleCase {
     DialogButtons buttons;
     unsigned enter;  // pressed by Enter
