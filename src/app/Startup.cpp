@@ -63,8 +63,9 @@ int runBrontara(int argc, char** argv) {
     platform::DesktopPlatform desktop;
     AppContext context{desktop, Folders::ofExecutable()};
     BrontaraApplication app(argc, argv, context.guard);
+    // The application's title. (Not its display name: on X11 Qt would append
+    // that to every window's caption.)
     QApplication::setApplicationName(QStringLiteral("Brontara"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Brontara"));
     // Only the main window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/DesignFont.h"
 #include "app/FormActivation.h"
 #include "app/MessageFormat.h"
 #include "app/Settings.h"
@@ -19,6 +20,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -29,15 +31,6 @@
 #include <QTextEdit>
 
 namespace {
-
-QFont designFont(int pointSize) {
-    QFont f;
-    // MS Sans Serif where it is installed; a metric-compatible sans elsewhere.
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                   QStringLiteral("DejaVu Sans")});
-    f.setPointSize(pointSize);
-    return f;
-}
 
 QPixmap backgroundPicture() {
     QPixmap pixmap(256, 256);
@@ -108,10 +101,7 @@ void TForm1::createControls() {
     RichEdit1->setGeometry(5, 118, 329, 89);
     RichEdit1->setReadOnly(true);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    arial.setPointSize(10);
-    RichEdit1->setFont(arial);
+    RichEdit1->setFont(reportFont());
     RichEdit1->setTextColor(QColor(128, 0, 0));
     RichEdit1->setAlignment(Qt::AlignHCenter);
 
@@ -131,6 +121,9 @@ void TForm1::createControls() {
     GroupBox1 = new QGroupBox(Panel1);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(80, 24, 177, 113);
+    // A style sheet ends font inheritance below it: the group and its
+    // controls are given the window's design font themselves.
+    GroupBox1->setFont(designFont(8));
     GroupBox1->setStyleSheet(QStringLiteral(
         "QGroupBox#GroupBox1 { background-color: rgb(235, 235, 228); border: 1px solid rgb(160, 160, 160);"
         " margin-top: 6px; }"
@@ -139,6 +132,7 @@ void TForm1::createControls() {
     Label1 = new QLabel(GroupBox1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(8, 24, 145, 49);
+    Label1->setFont(designFont(8));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(Label1, QColor(0, 0, 128));
@@ -146,7 +140,15 @@ void TForm1::createControls() {
     RouteBox = new QComboBox(GroupBox1);
     RouteBox->setObjectName(QStringLiteral("RouteBox"));
     RouteBox->setGeometry(8, 72, 161, 21);
+    // The box is as narrow as the design made it for MS Sans Serif, whose
+    // glyphs are narrower than those of its stand-ins: a stand-in is set a
+    // little smaller here, so that the placeholder shows whole.
+    QFont routeFont = designFont(8);
+    if (!routeFont.family().contains(u"Sans Serif"))
+        routeFont.setPointSizeF(7.5);
+    RouteBox->setFont(routeFont);
     RouteBox->setEditable(true);
+    RouteBox->lineEdit()->setFont(routeFont); // the group's style sheet would give the edit field its own
     RouteBox->setInsertPolicy(QComboBox::NoInsert);
     RouteBox->setMaxVisibleItems(8);
     setTextColor(RouteBox, QColor(0, 128, 128));
@@ -241,6 +243,7 @@ void TForm1::FillRouteList(const std::string& folder, QComboBox* box) {
     // Adding items to an empty box picks the first: the placeholder must stay.
     box->setCurrentIndex(-1);
     box->setEditText(QString::fromStdString(Texts.RoutePlaceholder));
+    box->lineEdit()->setCursorPosition(0); // show the text's beginning, as a fresh edit box does
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {
@@ -261,6 +264,15 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     QCoreApplication::quit(); // the main window's close ends the program
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        centred_ = true;
+        if (QScreen* s = screen())
+            move(s->availableGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+    QMainWindow::showEvent(event);
 }
 
 void TForm1::afsluiten1Click() { close(); }

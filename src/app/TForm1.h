@@ -112,6 +112,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
@@ -121,4 +122,5 @@ private:
 
     AppContext& context_;
     FormActivation* activation_ = nullptr;
+    bool centred_ = false; // placed in the centre of the screen on the first show
 };

@@ -1,6 +1,6 @@
 #include "info/MessageDialog.h"
 
-#include "info/InfoFont.h"
+#include "app/DesignFont.h"
 #include "info/ScreenCentre.h"
 
 #include <QCloseEvent>
@@ -48,7 +48,7 @@ constexpr std::array<Kind, 7> kKinds{{
 
 MessageDialog::MessageDialog(DialogType type, const QString& message, DialogButtons buttons, QWidget* parent)
     : QMessageBox(parent) {
-    setFont(infoFont(8));
+    setFont(designFont(8));
     setIcon(iconOf(type));
     setWindowTitle(QString::fromUtf8(standardCaptionOf(type)));
     setTextFormat(Qt::PlainText);

@@ -1,9 +1,9 @@
 #include "info/TzktInfoDlg.h"
 
+#include "app/DesignFont.h"
 #include "app/TForm1.h"
 #include "info/AboutTexts.h"
 #include "info/BevelPanel.h"
-#include "info/InfoFont.h"
 #include "info/LinkLabel.h"
 #include "info/PictureBox.h"
 #include "info/ProjectLinks.h"
@@ -23,7 +23,7 @@ const QColor kHoverFont(255, 128, 64);
 QLabel* boldLabel(const char* name, int x, int y, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(infoFont(8, true));
+    label->setFont(designFont(8, true));
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(p);
@@ -36,7 +36,7 @@ LinkLabel* link(AppContext& context, const char* name, const QRect& place, LinkT
     auto* label = new LinkLabel(context, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place);
-    QFont f = infoFont(8, true);
+    QFont f = designFont(8, true);
     f.setUnderline(true);
     label->setFont(f);
     label->setFontColor(Qt::blue);
@@ -64,7 +64,7 @@ TzktInfoDlg::TzktInfoDlg(AppContext& context, QWidget* parent)
       context_(context) {
     setObjectName(QStringLiteral("zktInfoDlg"));
     setModal(false);
-    setFont(infoFont(8));
+    setFont(designFont(8));
     setFixedSize(337, 213);
     QPalette p = palette();
     p.setColor(QPalette::Window, kBackground);

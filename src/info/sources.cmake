@@ -9,7 +9,6 @@ list(APPEND BRONTARA_CORE_SOURCES
 )
 list(APPEND BRONTARA_GUI_SOURCES
   ${_dir}/BevelPanel.cpp
-  ${_dir}/InfoFont.cpp
   ${_dir}/LinkCursor.cpp
   ${_dir}/LinkLabel.cpp
   ${_dir}/MessageDialog.cpp

@@ -1,5 +1,6 @@
 #include "lang/Tlanguage_form.h"
 
+#include "app/DesignFont.h"
 #include "app/Settings.h"
 #include "app/TForm1.h"
 #include "lang/Caption.h"
@@ -17,15 +18,6 @@ namespace {
 
 constexpr const char* kDutchTitle = "Kies uw taal";
 constexpr const char* kDutchPrompt = "Selecteer de taal welke Brontara moet gebruiken.";
-
-QFont designFont() {
-    QFont f;
-    // MS Sans Serif where it is installed; a metric-compatible sans elsewhere.
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    f.setPointSize(8);
-    return f;
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "location/TLocatie_form.h"
 
+#include "app/DesignFont.h"
 #include "app/MessageFormat.h"
 #include "app/Settings.h"
 #include "lang/Caption.h"
@@ -13,19 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-QFont designFont() {
-    QFont f;
-    // MS Sans Serif where it is installed; a metric-compatible sans elsewhere.
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    f.setPointSize(8);
-    return f;
-}
-
-} // namespace
 
 TLocatie_form::TLocatie_form(AppContext& context) : QDialog(nullptr), context_(context) {
     setObjectName(QStringLiteral("Locatie_form"));

@@ -3,8 +3,10 @@
 #include "platform/Platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -33,6 +35,18 @@ TEST_F(MainWindowFixture, ControlsStandWhereTheDesignPutsThem) {
         EXPECT_EQ(w->geometry(), p.geometry) << p.name;
     }
     EXPECT_EQ(form->centralWidget()->size(), QSize(349, 283));
+    // The group box's style sheet must not cost its controls the design font.
+    form->show();
+    QApplication::processEvents();
+    for (QWidget* w : std::initializer_list<QWidget*>{form->GroupBox1, form->Label1, form->RouteBox, form->Button1}) {
+        EXPECT_NEAR(w->font().pointSizeF(), 8, 0.5) << w->objectName().toStdString();
+        EXPECT_EQ(w->font().family(), form->font().family()) << w->objectName().toStdString();
+    }
+    // The placeholder shows whole in the route box.
+    QFontMetrics metrics(form->RouteBox->lineEdit()->font());
+    EXPECT_LE(metrics.horizontalAdvance(form->RouteBox->currentText()),
+              form->RouteBox->lineEdit()->contentsRect().width());
+    EXPECT_EQ(form->Label3->font().pointSize(), 10);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Brontara"));
     EXPECT_TRUE(form->RouteBox->isEditable());
     EXPECT_EQ(form->RouteBox->maxVisibleItems(), 8);
