@@ -40,8 +40,16 @@ const std::array<MainTextRow, 27> kMainTextTable = {{
      "Wilt u \"Nevora nu afsluiten?"},
 }};
 
-const MainTextRow kBackupFailedRow = {
-    "Meldingen", "Backup_fout", T::Held, &MainTexts::Backup_fout,
-    "Er kon geen reservekopie worden gemaakt van de bestanden van Train Simulator. "
-    "Het onweer is niet geplaatst en er is niets gewijzigd."};
+const std::array<MainTextRow, 3> kNewerTextRows = {{
+    {"Meldingen", "Backup_fout", T::Held, &MainTexts::Backup_fout,
+     "Er kon geen reservekopie worden gemaakt van de bestanden van Train Simulator. "
+     "Het onweer is niet geplaatst en er is niets gewijzigd."},
+    {"Meldingen", "Herstel_fout", T::Held, &MainTexts::Herstel_fout,
+     "Niet alle bestanden van Train Simulator konden worden hersteld. Het onweer blijft geplaatst, zodat u "
+     "het later opnieuw kunt proberen (Nee). Wilt u het onweer toch beëindigen (Ja)? De reservekopieën "
+     "worden dan bewaard in een map storm_kept in de map Dump van Brontara."},
+    {"Meldingen", "Journaal_fout", T::Held, &MainTexts::Journaal_fout,
+     "De gegevens van het laatst geplaatste onweer zijn beschadigd en kunnen niet worden gebruikt. Er is "
+     "niets hersteld. De gegevens en de reservekopieën zijn bewaard in:"},
+}};
 // clang-format on

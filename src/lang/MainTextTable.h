@@ -21,9 +21,9 @@ struct MainTextRow {
 // The main window's texts in the order ApplyLanguage reads them.
 extern const std::array<MainTextRow, 27> kMainTextTable;
 
-// The back-up failure message is newer than the language files: a file that
-// lacks it falls back to this built-in text, unlike every other key.
-extern const MainTextRow kBackupFailedRow;
+// Messages about the storm's safety that are newer than the language files:
+// a file that lacks one falls back to its built-in text, unlike every other key.
+extern const std::array<MainTextRow, 3> kNewerTextRows;
 
 // The language that is built in and needs no file.
 inline constexpr std::string_view kBuiltInLanguage = "Nederlands";

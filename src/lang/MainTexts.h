@@ -19,4 +19,6 @@ struct MainTexts {
     std::string Help_niet_gevonden;
     std::string Nevora_actief;
     std::string Backup_fout;        // a back-up failed, so the storm was not installed
+    std::string Herstel_fout;       // restoring could not put every file back (a yes/no question)
+    std::string Journaal_fout;      // the journal of an installed storm cannot be read
 };

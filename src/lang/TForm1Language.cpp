@@ -73,9 +73,11 @@ void TForm1::ApplyLanguage(const std::string& name) {
             break;
         }
     }
-    // Newer than the language files: a file without it keeps the built-in text.
-    const std::string backupFailed = textOf(kBackupFailedRow);
-    Texts.Backup_fout = backupFailed.empty() ? std::string(kBackupFailedRow.dutch) : backupFailed;
+    // Newer than the language files: a file without one keeps its built-in text.
+    for (const MainTextRow& row : kNewerTextRows) {
+        const std::string text = textOf(row);
+        Texts.*row.held = text.empty() ? std::string(row.dutch) : text;
+    }
 
     // Last, so that a refused write finds the texts already set.
     settings::writeLanguage(context_.folders, CurrentLanguage);

@@ -2,14 +2,12 @@
 // and the window's side of a storm that outlived a forced end.
 #include "app/MessageFormat.h"
 #include "app/TForm1.h"
-#include "lang/LanguageFiles.h"
 #include "lang/MainTextTable.h"
 #include "platform/Path.h"
 #include "platform/Platform.h"
 #include "storm/RouteInspection.h"
 #include "storm/StormInstaller.h"
 #include "storm/StormRestorer.h"
-#include "storm/StormTexts.h"
 #include "storm/TForm1StormState.h"
 
 #include <QComboBox>
@@ -152,12 +150,7 @@ void TForm1::Button2Click() {
         if (!result.complete()) {
             // Still on record: the user may try again later, or give the storm up
             // with every back-up kept where no later storm overwrites it.
-            const std::string language = CurrentLanguage == kBuiltInLanguage
-                                             ? std::string()
-                                             : lang::readText(context_.folders, CurrentLanguage, "Meldingen",
-                                                              storm::kRestoreFailedText.key);
-            std::string question = formatWithEmptyArgument(
-                language.empty() ? std::string(storm::kRestoreFailedText.dutch) : language);
+            std::string question = formatWithEmptyArgument(Texts.Herstel_fout);
             question += "\n";
             for (const std::string& path : result.notRestored)
                 question += "\n" + shownPath(path);
@@ -185,14 +178,8 @@ void TForm1::ResumeStormFromJournal() {
     if (!journal) {
         // Nothing can be restored from it; it and the back-ups are kept for the user.
         const auto kept = storm::keepAside(files, programFolder, timeStamp());
-        const std::string language = CurrentLanguage == kBuiltInLanguage
-                                         ? std::string()
-                                         : lang::readText(context_.folders, CurrentLanguage, "Meldingen",
-                                                          storm::kJournalDamagedText.key);
         const std::string message =
-            formatWithEmptyArgument(language.empty() ? std::string(storm::kJournalDamagedText.dutch)
-                                                     : language) +
-            "\n\n" + shownPath(kept ? *kept : path);
+            formatWithEmptyArgument(Texts.Journaal_fout) + "\n\n" + shownPath(kept ? *kept : path);
         context_.platform.messageBox(message, Texts.Titel_fout, platform::mb::Ok | platform::mb::IconError);
         return;
     }

@@ -28,7 +28,8 @@ std::vector<Key> keysTheProgramReads() {
     std::vector<Key> keys = {{"File info", "Language"}, {"File info", "Program"}};
     for (const MainTextRow& row : kMainTextTable)
         keys.push_back({std::string(row.section), std::string(row.key)});
-    keys.push_back({std::string(kBackupFailedRow.section), std::string(kBackupFailedRow.key)});
+    for (const MainTextRow& row : kNewerTextRows)
+        keys.push_back({std::string(row.section), std::string(row.key)});
     const std::vector<Key> others = {
         {"Taal Scherm", "label1"},
         {"Taal Scherm", "titel"},
