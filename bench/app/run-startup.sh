@@ -13,19 +13,20 @@ cp -r "$build/Brontara" "$work/"
 printf '[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=%s\r\n' \
   "$build/SampleMSTS" > "$work/Brontara/Dump/All_dat.ini"
 export XDG_RUNTIME_DIR="$work"
-bare=() brontara=()
+bare=() text=() brontara=()
 "$bench" "$(date +%s%N)" bare >/dev/null # warm the file cache once for both
 for _ in $(seq "$runs"); do
   bare+=("$("$bench" "$(date +%s%N)" bare 2>/dev/null)")
+  text+=("$("$bench" "$(date +%s%N)" bare-text 2>/dev/null)")
   brontara+=("$("$bench" "$(date +%s%N)" brontara "$work/Brontara/" 2>/dev/null)")
 done
-python3 - "${bare[*]}" "${brontara[*]}" <<'PY'
+python3 - "${bare[*]}" "${text[*]}" "${brontara[*]}" <<'PY'
 import statistics, sys
-bare = [float(x) for x in sys.argv[1].split()]
-bron = [float(x) for x in sys.argv[2].split()]
-mb, mbr = statistics.median(bare), statistics.median(bron)
-print(f"runs: {len(bare)} each")
-print(f"bare Qt window : median {mb:7.1f} ms  (min {min(bare):.1f}, max {max(bare):.1f})")
-print(f"Brontara       : median {mbr:7.1f} ms  (min {min(bron):.1f}, max {max(bron):.1f})")
-print(f"ratio          : {mbr / mb:.2f}")
+rows = [("bare Qt window", sys.argv[1]), ("bare with text", sys.argv[2]), ("Brontara", sys.argv[3])]
+base = statistics.median(float(x) for x in sys.argv[1].split())
+print(f"runs: {len(sys.argv[1].split())} each, alternating")
+for name, values in rows:
+    v = [float(x) for x in values.split()]
+    m = statistics.median(v)
+    print(f"{name:15}: median {m:6.1f} ms (min {min(v):5.1f}, max {max(v):5.1f})  ratio {m / base:.2f}")
 PY
