@@ -1,7 +1,7 @@
 // The real executable: one instance at a time, and an exit status of 0.
 #include "ProgramRun.h"
 #include "platform/WindowFinder.h"
-#include "../platform/XvfbServer.h"
+#include "support/XvfbServer.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // storm is installed: the next start opens locked with the restore button,
 // and restoring leaves the simulator folder byte for byte as it was.
 #include "support/TempDir.h"
+#include "support/XvfbServer.h"
 
 #include <gtest/gtest.h>
 
@@ -91,34 +92,18 @@ class Process {
     int status_ = 0;
 };
 
-// An X server of the test's own, on a display it picks itself.
+// An X server of the test's own, large enough for the main window, with
+// xdotool to type and click on it.
 class Display {
   public:
-    Display() {
-        int pipeFds[2];
-        // Close-on-exec, so that the server keeps only the copy on descriptor 3.
-        if (pipe2(pipeFds, O_CLOEXEC) != 0) return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 3);
-        server_ = std::make_unique<Process>(std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen",
-                                                                     "0", "1024x768x24", "-nolisten", "tcp"},
-                                            std::vector<std::string>{"PATH=" + env("PATH")}, &actions);
-        posix_spawn_file_actions_destroy(&actions);
-        close(pipeFds[1]);
-        std::string number;
-        char c;
-        while (read(pipeFds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        close(pipeFds[0]);
-        if (server_->started() && !number.empty()) name_ = ":" + number;
-    }
-    const std::string& name() const { return name_; }
+    Display() : server_("1024x768x24") {}
+    const std::string& name() const { return server_.display(); }
+    const std::string& whyNot() const { return server_.whyNot(); }
 
     // Runs xdotool on this display; its output.
     std::string xdotool(const std::string& arguments) const {
         std::string out;
-        if (FILE* p = popen(("DISPLAY=" + name_ + " xdotool " + arguments + " 2>/dev/null").c_str(), "r")) {
+        if (FILE* p = popen(("DISPLAY=" + name() + " xdotool " + arguments + " 2>/dev/null").c_str(), "r")) {
             char buffer[256];
             while (std::fgets(buffer, sizeof buffer, p))
                 out += buffer;
@@ -143,8 +128,7 @@ class Display {
     }
 
   private:
-    std::unique_ptr<Process> server_;
-    std::string name_;
+    testing_support::XvfbServer server_;
 };
 
 class StormSigkillTest : public testing::Test {
@@ -204,7 +188,7 @@ class StormSigkillTest : public testing::Test {
 
 TEST_F(StormSigkillTest, AStormSurvivesSigkillAndIsRestoredByTheNextStart) {
     Display display;
-    if (display.name().empty()) GTEST_SKIP() << "Xvfb did not start";
+    if (display.name().empty()) GTEST_SKIP() << "no X server: " << display.whyNot();
     const auto pristine = snapshot(simulator);
 
     // First run: type the route into the route box (it has the focus) and press the make button.

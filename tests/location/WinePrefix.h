@@ -15,17 +15,11 @@
 class WinePrefix {
   public:
     explicit WinePrefix(const testing_support::TempDir& tmp)
-        : home_(tmp.mkdir("home")), prefix_(home_ + "/.wine"), oldHome_(get("HOME")),
-          oldPrefix_(get("WINEPREFIX")) {
+        : home_(tmp.mkdir("home")), prefix_(home_ + "/.wine"), home_env_("HOME", home_),
+          prefix_env_("WINEPREFIX", std::nullopt) {
         std::filesystem::create_directories(prefix_ + "/drive_c");
         std::filesystem::create_directories(prefix_ + "/dosdevices");
         std::filesystem::create_directory_symlink("../drive_c", prefix_ + "/dosdevices/c:");
-        setenv("HOME", home_.c_str(), 1);
-        unsetenv("WINEPREFIX");
-    }
-    ~WinePrefix() {
-        put("HOME", oldHome_);
-        put("WINEPREFIX", oldPrefix_);
     }
     WinePrefix(const WinePrefix&) = delete;
     WinePrefix& operator=(const WinePrefix&) = delete;
@@ -58,16 +52,6 @@ class WinePrefix {
     }
 
   private:
-    static std::optional<std::string> get(const char* name) {
-        const char* v = std::getenv(name);
-        return v ? std::optional<std::string>(v) : std::nullopt;
-    }
-    static void put(const char* name, const std::optional<std::string>& value) {
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
-    }
     static void writeBytes(const std::string& host, const std::string& content) {
         std::ofstream out(host, std::ios::binary | std::ios::trunc);
         out << content;
@@ -76,6 +60,6 @@ class WinePrefix {
 
     std::string home_;
     std::string prefix_;
-    std::optional<std::string> oldHome_;
-    std::optional<std::string> oldPrefix_;
+    testing_support::ScopedEnv home_env_;
+    testing_support::ScopedEnv prefix_env_;
 };

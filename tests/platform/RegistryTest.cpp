@@ -18,6 +18,8 @@
 
 namespace {
 
+using testing_support::ScopedEnv;
+
 using platform::RegistryText;
 using testing_support::TempDir;
 
@@ -48,25 +50,6 @@ std::string header(const char* arch = "win32") {
     if (arch) text += std::string("#arch=") + arch + "\n";
     return text + "\n";
 }
-
-// Sets an environment variable for the lifetime of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 class WineRegistryTest : public ::testing::Test {
   protected:

@@ -3,7 +3,9 @@
 // manager.
 #include "platform/WindowFinder.h"
 #include "XvfbClient.h"
-#include "XvfbServer.h"
+#include "support/XvfbServer.h"
+
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -14,31 +16,11 @@
 
 namespace {
 
+using testing_support::ScopedEnv;
+
 using namespace std::chrono_literals;
 using testing_support::XvfbClient;
 using testing_support::XvfbServer;
-
-// Sets (or with nothing, removes) an environment variable for the lifetime of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 class WindowFinderTest : public ::testing::Test {
   protected:

@@ -7,7 +7,6 @@ brontara_add_tests(platform_desktop_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RegistryFormatTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RegistryTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/XvfbServer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/XvfbClient.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowFinderTest.cpp
   LIBS PkgConfig::BRONTARA_TEST_XCB)

@@ -1,4 +1,4 @@
-#include "XvfbServer.h"
+#include "support/XvfbServer.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -43,7 +43,7 @@ void stop(pid_t pid) {
 
 } // namespace
 
-XvfbServer::XvfbServer() {
+XvfbServer::XvfbServer(std::string screen) : screen_(std::move(screen)) {
     for (int number = 97; number <= 120 && !running(); ++number)
         if (!tryDisplay(number) && whyNot_ == "Xvfb is not installed") return;
     if (!running() && whyNot_.empty()) whyNot_ = "no free display from :97 to :120";
@@ -67,7 +67,7 @@ bool XvfbServer::tryDisplay(int number) {
     // -noreset: by default the server resets whenever its last client leaves,
     // and refuses connections meanwhile; tests connect and leave all the time.
     const char* argv[] = {"Xvfb",    name.c_str(), "-nolisten",  "tcp",  "-noreset",
-                          "-screen", "0",          "320x240x24", nullptr};
+                          "-screen", "0",          screen_.c_str(), nullptr};
     pid_t pid = -1;
     const int failed = posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
     posix_spawn_file_actions_destroy(&actions);

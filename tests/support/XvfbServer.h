@@ -9,7 +9,8 @@ namespace testing_support {
 // running() is false and whyNot() says why, so that a test can skip.
 class XvfbServer {
   public:
-    XvfbServer();
+    // The screen size, as Xvfb takes it ("WIDTHxHEIGHTxDEPTH").
+    explicit XvfbServer(std::string screen = "320x240x24");
     ~XvfbServer();
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
@@ -21,6 +22,7 @@ class XvfbServer {
   private:
     bool tryDisplay(int number);
 
+    std::string screen_;
     pid_t pid_ = -1;
     std::string display_;
     std::string whyNot_;
