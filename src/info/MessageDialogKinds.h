@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/Platform.h"
+
 #include <string_view>
 
 // The kinds of standard message dialog the program can ask a question with,
@@ -19,16 +21,8 @@ inline constexpr unsigned Ignore = 0x40;
 // A set of dialog_button flags.
 using DialogButtons = unsigned;
 
-namespace dialog_result {
-inline constexpr int None = 0;
-inline constexpr int Ok = 1;
-inline constexpr int Cancel = 2;
-inline constexpr int Abort = 3;
-inline constexpr int Retry = 4;
-inline constexpr int Ignore = 5;
-inline constexpr int Yes = 6;
-inline constexpr int No = 7;
-} // namespace dialog_result
+// Dialog results are the answers message boxes give.
+namespace dialog_result = platform::answer;
 
 // The button that Enter presses: OK, else Yes, else Retry; 0 when none is there.
 unsigned defaultButtonOf(DialogButtons buttons);

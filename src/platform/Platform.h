@@ -18,8 +18,12 @@ inline constexpr unsigned IconWarning = 0x30;
 inline constexpr unsigned IconInformation = 0x40;
 } // namespace mb
 namespace answer {
+inline constexpr int None = 0;
 inline constexpr int Ok = 1;
 inline constexpr int Cancel = 2;
+inline constexpr int Abort = 3;
+inline constexpr int Retry = 4;
+inline constexpr int Ignore = 5;
 inline constexpr int Yes = 6;
 inline constexpr int No = 7;
 } // namespace answer
