@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -10,12 +11,41 @@ namespace fs = std::filesystem;
 
 namespace testing_support {
 
-TempDir::TempDir() {
+namespace {
+
+// A new, empty folder of our own in the system's temporary folder.
+std::string makeTemporaryFolder() {
+#ifdef _WIN32
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fs::path p = fs::temp_directory_path() / ("brontara-test-" + std::to_string(random()));
+        std::error_code ec;
+        if (fs::create_directory(p, ec))
+            return p.string();
+    }
+    throw std::runtime_error("cannot create a temporary folder");
+#else
     std::string pattern = (fs::temp_directory_path() / "brontara-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
+    return pattern;
+#endif
 }
+
+void setVariable(const std::string& name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+    _putenv_s(name.c_str(), value ? value->c_str() : ""); // an empty value removes it
+#else
+    if (value)
+        setenv(name.c_str(), value->c_str(), 1);
+    else
+        unsetenv(name.c_str());
+#endif
+}
+
+} // namespace
+
+TempDir::TempDir() : path_(makeTemporaryFolder()) {}
 
 TempDir::~TempDir() {
     std::error_code ec;
@@ -50,18 +80,10 @@ std::string TempDir::mkdir(const std::string& relative) const {
 ScopedEnv::ScopedEnv(std::string name, const std::optional<std::string>& value) : name_(std::move(name)) {
     if (const char* old = std::getenv(name_.c_str()))
         old_ = old;
-    if (value)
-        setenv(name_.c_str(), value->c_str(), 1);
-    else
-        unsetenv(name_.c_str());
+    setVariable(name_, value);
 }
 
-ScopedEnv::~ScopedEnv() {
-    if (old_)
-        setenv(name_.c_str(), old_->c_str(), 1);
-    else
-        unsetenv(name_.c_str());
-}
+ScopedEnv::~ScopedEnv() { setVariable(name_, old_); }
 
 ScopedCurrentDir::ScopedCurrentDir(const std::string& hostPath) : old_(fs::current_path().string()) {
     fs::current_path(hostPath);
