@@ -4,13 +4,7 @@
 #include <QSvgRenderer>
 
 PictureBox::PictureBox(const QString& resource, QSize pictureSize, QWidget* parent)
-    : QWidget(parent), rendered_(pictureSize, QImage::Format_ARGB32_Premultiplied) {
-    rendered_.fill(Qt::transparent);
-    QPainter painter(&rendered_);
-    QSvgRenderer(resource).render(&painter);
-    painter.end();
-    shown_ = rendered_;
-}
+    : QWidget(parent), resource_(resource), pictureSize_(pictureSize) {}
 
 void PictureBox::setStretch(bool stretch) {
     stretch_ = stretch;
@@ -18,8 +12,21 @@ void PictureBox::setStretch(bool stretch) {
 }
 
 void PictureBox::setTransparent(bool transparent) {
-    shown_ = transparent ? withoutBackground(rendered_) : rendered_;
+    transparent_ = transparent;
+    shown_ = QImage();
     update();
+}
+
+const QImage& PictureBox::picture() const {
+    if (shown_.isNull()) {
+        QImage rendered(pictureSize_, QImage::Format_ARGB32_Premultiplied);
+        rendered.fill(Qt::transparent);
+        QPainter painter(&rendered);
+        QSvgRenderer(resource_).render(&painter);
+        painter.end();
+        shown_ = transparent_ ? withoutBackground(rendered) : rendered;
+    }
+    return shown_;
 }
 
 QImage PictureBox::withoutBackground(const QImage& image) {
@@ -37,7 +44,7 @@ QImage PictureBox::withoutBackground(const QImage& image) {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (stretch_)
-        p.drawImage(rect(), shown_);
+        p.drawImage(rect(), picture());
     else
-        p.drawImage(QPoint(0, 0), shown_);
+        p.drawImage(QPoint(0, 0), picture());
 }

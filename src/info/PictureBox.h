@@ -4,7 +4,9 @@
 
 // A picture drawn from one of the program's SVG resources at its design size.
 // Stretched, it fills the control; transparent, the colour of its bottom-left
-// pixel (the picture's background) lets the parent show through.
+// pixel (the picture's background) lets the parent show through. The picture
+// is drawn when it is first needed, not at start-up, where the about dialog is
+// created but not shown.
 class PictureBox : public QWidget {
   public:
     PictureBox(const QString& resource, QSize pictureSize, QWidget* parent);
@@ -12,7 +14,7 @@ class PictureBox : public QWidget {
     void setStretch(bool stretch);
     void setTransparent(bool transparent);
     // The picture as drawn, before stretching.
-    const QImage& picture() const { return shown_; }
+    const QImage& picture() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -20,7 +22,9 @@ class PictureBox : public QWidget {
   private:
     static QImage withoutBackground(const QImage& image);
 
-    QImage rendered_;
-    QImage shown_;
+    QString resource_;
+    QSize pictureSize_;
+    bool transparent_ = false;
     bool stretch_ = false;
+    mutable QImage shown_; // empty until first needed
 };
