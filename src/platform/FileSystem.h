@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,5 +54,18 @@ bool deleteFile(std::string_view path);
 
 // Creates one folder level; fails when it exists already or its parent is missing.
 bool createDirectory(std::string_view path);
+
+// The whole content of a file; nothing when it is missing, a folder, or cannot be read.
+std::optional<std::string> readWholeFile(std::string_view path);
+
+// Writes a file whole or not at all, through a temporary name in its folder.
+// When durable, the new content is on the disk before this returns.
+bool writeWholeFile(std::string_view path, std::string_view content, bool durable);
+
+// True when both paths name files that can be read and hold the same bytes.
+bool sameContents(std::string_view a, std::string_view b);
+
+// Gives a file or folder a new name that does not exist yet.
+bool moveEntry(std::string_view from, std::string_view to);
 
 } // namespace platform

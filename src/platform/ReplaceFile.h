@@ -18,8 +18,10 @@ enum class IfExists { Replace, Fail };
 // it was and no temporary file behind, when the target is a folder, is
 // read-only, exists while `ifExists` is Fail, or cannot be written. The new
 // file gets `permissions` when given, else those of the file it replaces (the
-// default for a new file). A symbolic link as target is written through.
+// default for a new file). A symbolic link as target is written through. When
+// durable, the content and its new name are on the disk before this returns,
+// so that they survive a power cut.
 bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<unsigned> permissions,
-                 const std::function<bool(const ContentSink&)>& fill);
+                 const std::function<bool(const ContentSink&)>& fill, bool durable = false);
 
 } // namespace platform::detail

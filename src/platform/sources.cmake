@@ -6,6 +6,7 @@ list(APPEND BRONTARA_CORE_SOURCES
   ${_dir}/TextEncoding.cpp
   ${_dir}/IniText.cpp
   ${_dir}/Ini.cpp
+  ${_dir}/FileContents.cpp
 )
 if(WIN32)
   list(APPEND BRONTARA_CORE_SOURCES

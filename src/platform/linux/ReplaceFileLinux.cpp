@@ -59,10 +59,18 @@ bool renameIntoPlace(const std::string& from, const std::string& to, IfExists if
     return true;
 }
 
+// The folder's entries go to the disk: the new name survives a power cut.
+void syncFolder(const std::string& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
 } // namespace
 
 bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<unsigned> permissions,
-                 const std::function<bool(const ContentSink&)>& fill) {
+                 const std::function<bool(const ContentSink&)>& fill, bool durable) {
     const auto target = writeTarget(hostPath);
     if (!target || target->empty() || target->back() == '/') return false;
 
@@ -87,9 +95,11 @@ bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<u
         if (ok && geteuid() == 0 && (old.st_uid != 0 || old.st_gid != 0))
             ok = fchown(fd, old.st_uid, old.st_gid) == 0;
     }
+    if (ok && durable) ok = fsync(fd) == 0;
     ok = close(fd) == 0 && ok; // a full disk may show only here
     if (ok) ok = renameIntoPlace(temporary, *target, ifExists);
     if (!ok) unlink(temporary.c_str());
+    if (ok && durable) syncFolder(folder.empty() ? std::string(".") : folder);
     return ok;
 }
 

@@ -156,7 +156,7 @@ namespace detail {
 // system and archive attributes of the file it replaces instead. A target that
 // is a symbolic link is replaced, not written through.
 bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<unsigned> /*permissions*/,
-                 const std::function<bool(const ContentSink&)>& fill) {
+                 const std::function<bool(const ContentSink&)>& fill, bool durable) {
     if (endsInSeparator(hostPath)) return false;
     const auto existing = attributesOf(hostPath);
     if (!existing && GetLastError() != ERROR_FILE_NOT_FOUND)
@@ -173,6 +173,7 @@ bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<u
     });
     if (!staged) return false;
     bool ok = fill([file](std::string_view piece) { return writeAll(file, piece); });
+    if (ok && durable) ok = FlushFileBuffers(file) != 0;
     ok = CloseHandle(file) && ok; // a full disk may show only here
     constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
     if (ok && existing && (*existing & kept)) ok = SetFileAttributesA(staged->c_str(), *existing & kept) != 0;

@@ -1,0 +1,63 @@
+// Reading, writing, comparing and renaming whole files, the same on every
+// system: the paths are mapped here and the atomic write is the backend's.
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/ReplaceFile.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace platform {
+
+std::optional<std::string> readWholeFile(std::string_view path) {
+    const auto host = toHostPath(path);
+    std::error_code ec;
+    if (!host || !fs::is_regular_file(*host, ec)) return std::nullopt;
+    std::ifstream in(*host, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return content;
+}
+
+bool writeWholeFile(std::string_view path, std::string_view content, bool durable) {
+    const auto host = toHostPath(path);
+    if (!host) return false;
+    return detail::replaceFile(
+        *host, detail::IfExists::Replace, std::nullopt,
+        [content](const detail::ContentSink& sink) { return sink(content); }, durable);
+}
+
+bool sameContents(std::string_view a, std::string_view b) {
+    const auto hostA = toHostPath(a);
+    const auto hostB = toHostPath(b);
+    std::error_code ec;
+    if (!hostA || !hostB || !fs::is_regular_file(*hostA, ec) || !fs::is_regular_file(*hostB, ec)) return false;
+    const auto size = fs::file_size(*hostA, ec);
+    if (ec || size != fs::file_size(*hostB, ec) || ec) return false;
+    std::ifstream inA(*hostA, std::ios::binary), inB(*hostB, std::ios::binary);
+    if (!inA || !inB) return false;
+    std::array<char, 1 << 16> bufferA, bufferB;
+    while (inA && inB) {
+        inA.read(bufferA.data(), bufferA.size());
+        inB.read(bufferB.data(), bufferB.size());
+        if (inA.gcount() != inB.gcount() || inA.bad() || inB.bad()) return false;
+        if (!std::equal(bufferA.begin(), bufferA.begin() + inA.gcount(), bufferB.begin())) return false;
+    }
+    return inA.eof() && inB.eof();
+}
+
+bool moveEntry(std::string_view from, std::string_view to) {
+    const auto hostFrom = toHostPath(from);
+    const auto hostTo = toHostPath(to);
+    std::error_code ec;
+    if (!hostFrom || !hostTo || !fs::exists(*hostFrom, ec) || fs::exists(*hostTo, ec)) return false;
+    fs::rename(*hostFrom, *hostTo, ec);
+    return !ec;
+}
+
+} // namespace platform
