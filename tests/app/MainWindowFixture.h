@@ -2,6 +2,7 @@
 #include "app/AppContext.h"
 #include "app/Settings.h"
 #include "app/TForm1.h"
+#include "support/Names.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
@@ -9,16 +10,9 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <memory>
 
-// A list of names for comparisons with the route box.
-inline QStringList names(std::initializer_list<const char*> list) {
-    QStringList result;
-    for (const char* n : list)
-        result << QString::fromUtf8(n);
-    return result;
-}
+using testing_support::names;
 
 // A main window over a real program folder and a real simulator folder in a
 // temporary folder, with the scripted platform for its boxes.

@@ -1,6 +1,7 @@
 #include "LocationFixture.h"
 
 #include "platform/Platform.h"
+#include "support/Names.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 namespace {
 
 namespace mb = platform::mb;
+using testing_support::names;
 
 // The window shows itself when nothing is stored yet.
 class LocationWindow : public LocationFixture {
@@ -21,6 +23,25 @@ class LocationWindow : public LocationFixture {
     void SetUp() override {
         LocationFixture::SetUp();
         writeSettings("[Programma]\nTaalkeuze=Nederlands\n");
+    }
+
+    // Shows the window and goes through it as a user would, reading its texts
+    // first (title, prompt, continue, browse, group): browse and cancel, try a
+    // folder without train.exe, then the simulator's.
+    QStringList walkThrough(const std::string& simulator) {
+        QStringList texts;
+        platform->queueFolder("");
+        whileShown([&](TLocatie_form& f) {
+            texts << f.windowTitle() << f.Label1->text() << f.Button1->text() << f.Button2->text()
+                  << f.GroupBox1->title();
+            press(f.Button2);
+            typeFolder(f, tmp / "nowhere");
+            press(f.Button1);
+            typeFolder(f, simulator);
+            press(f.Button1);
+        });
+        create();
+        return texts;
     }
 };
 
@@ -76,28 +97,11 @@ TEST_F(LocationWindow, TabRunsFromContinueThroughBrowseToTheFolder) {
 
 TEST_F(LocationWindow, SpeaksTheBuiltInDutch) {
     const std::string sim = makeSimulator();
-    QString caption, label, continueText, browseText, groupTitle;
-    platform->queueFolder(""); // browse, then cancel
-    whileShown([&](TLocatie_form& f) {
-        caption = f.windowTitle();
-        label = f.Label1->text();
-        continueText = f.Button1->text();
-        browseText = f.Button2->text();
-        groupTitle = f.GroupBox1->title();
-        press(f.Button2);
-        typeFolder(f, tmp / "nowhere");
-        press(f.Button1);
-        typeFolder(f, sim);
-        press(f.Button1);
-    });
-    create();
-    EXPECT_EQ(caption, QStringLiteral("Locatie"));
-    EXPECT_EQ(label,
-              QStringLiteral("Voor u verder kan moet eerst de locatie worden aangegeven waar Microsoft "
-                             "Train Simulator is geïnstalleerd."));
-    EXPECT_EQ(continueText, QStringLiteral("Ga Verder"));
-    EXPECT_EQ(browseText, QStringLiteral("Bladeren..."));
-    EXPECT_EQ(groupTitle, QStringLiteral("Locatie:"));
+    EXPECT_EQ(walkThrough(sim),
+              names({"Locatie",
+                     "Voor u verder kan moet eerst de locatie worden aangegeven waar Microsoft Train Simulator "
+                     "is geïnstalleerd.",
+                     "Ga Verder", "Bladeren...", "Locatie:"}));
     EXPECT_EQ(platform->browseTitles, (std::vector<std::string>{"Selecteer een map..."}));
     EXPECT_EQ(platform->boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError},
                                                  {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
@@ -113,26 +117,7 @@ TEST_F(LocationWindow, ReadsItsOwnSectionsOfTheStoredLanguagesFile) {
                                 "[Meldingen]\nTitel_fout=WRONG\nTitel=Error\nKan_niet_vinden=Not found\n"
                                 "Is_Gevonden=Found\nGevonden_Titel=Done\n");
     const std::string sim = makeSimulator();
-    QString caption, label, continueText, browseText, groupTitle;
-    platform->queueFolder("");
-    whileShown([&](TLocatie_form& f) {
-        caption = f.windowTitle();
-        label = f.Label1->text();
-        continueText = f.Button1->text();
-        browseText = f.Button2->text();
-        groupTitle = f.GroupBox1->title();
-        press(f.Button2);
-        typeFolder(f, tmp / "nowhere");
-        press(f.Button1);
-        typeFolder(f, sim);
-        press(f.Button1);
-    });
-    create();
-    EXPECT_EQ(caption, QStringLiteral("Location"));
-    EXPECT_EQ(label, QStringLiteral("Tell us where & how"));
-    EXPECT_EQ(continueText, QStringLiteral("&Continue"));
-    EXPECT_EQ(browseText, QStringLiteral("&Browse..."));
-    EXPECT_EQ(groupTitle, QStringLiteral("Folder:"));
+    EXPECT_EQ(walkThrough(sim), names({"Location", "Tell us where & how", "&Continue", "&Browse...", "Folder:"}));
     EXPECT_EQ(platform->browseTitles, (std::vector<std::string>{"Pick a folder"}));
     EXPECT_EQ(platform->boxes, (std::vector<Box>{{"Not found", "Error", mb::Ok | mb::IconError},
                                                  {"Found", "Done", mb::Ok | mb::IconInformation}}));
@@ -143,19 +128,9 @@ TEST_F(LocationWindow, ReadsItsOwnSectionsOfTheStoredLanguagesFile) {
 TEST_F(LocationWindow, WithoutTheLanguagesFileEveryTextIsEmptyAndTheWindowStillWorks) {
     writeSettings("[Programma]\nTaalkeuze=Klingon\n");
     const std::string sim = makeSimulator();
-    QStringList texts;
-    platform->queueFolder("");
-    whileShown([&](TLocatie_form& f) {
-        texts << f.windowTitle() << f.Label1->text() << f.Button1->text() << f.Button2->text()
-              << f.GroupBox1->title();
-        press(f.Button2);
-        typeFolder(f, sim);
-        press(f.Button1);
-    });
-    create();
-    EXPECT_EQ(texts, QStringList(5, QString()));
+    EXPECT_EQ(walkThrough(sim), QStringList(5, QString()));
     EXPECT_EQ(platform->browseTitles, (std::vector<std::string>{""}));
-    EXPECT_EQ(platform->boxes, (std::vector<Box>{{"", "", mb::Ok | mb::IconInformation}}));
+    EXPECT_EQ(platform->boxes, (std::vector<Box>{{"", "", mb::Ok | mb::IconError}, {"", "", mb::Ok | mb::IconInformation}}));
     EXPECT_EQ(storedFolder(), sim);
 }
 
