@@ -8,7 +8,6 @@
 #include "lang/LanguageFiles.h"
 #include "lang/MainTextTable.h"
 #include "platform/FileSystem.h"
-#include "platform/Ini.h"
 #include "platform/Platform.h"
 
 #include <QAction>

@@ -1,5 +1,6 @@
-// Reading, writing, comparing and renaming whole files, the same on every
-// system: the paths are mapped here and the atomic write is the backend's.
+// What is the same on every system: whether a search finds a path, and
+// reading, writing, comparing and renaming whole files (the paths are mapped
+// here, the atomic write is the backend's).
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/ReplaceFile.h"
@@ -12,6 +13,10 @@
 namespace fs = std::filesystem;
 
 namespace platform {
+
+bool exists(std::string_view windowsPath, unsigned attributeFilter) {
+    return !findFiles(windowsPath, attributeFilter).empty();
+}
 
 std::optional<std::string> readWholeFile(std::string_view path) {
     const auto host = toHostPath(path);

@@ -2,7 +2,6 @@
 // and the window's side of a storm that outlived a forced end.
 #include "app/MessageFormat.h"
 #include "app/TForm1.h"
-#include "lang/MainTextTable.h"
 #include "platform/Path.h"
 #include "platform/Platform.h"
 #include "storm/RouteInspection.h"

@@ -113,10 +113,6 @@ std::vector<FindEntry> findFiles(std::string_view windowsPattern, unsigned attri
     return entries;
 }
 
-bool exists(std::string_view windowsPath, unsigned attributeFilter) {
-    return !findFiles(windowsPath, attributeFilter).empty();
-}
-
 bool copyFile(std::string_view from, std::string_view to, bool failIfExists) {
     const auto source = toHostPath(from);
     const auto destination = toHostPath(to);
