@@ -1,21 +1,27 @@
 #pragma once
 #include <string>
 
-// The program's own folders, all built from the folder of the executable.
+// The program's own folders. The help documents lie beside the executable;
+// the data folder "Dump" lies in the data home, which is the program folder
+// itself (the portable layout) unless that cannot be written (DataHome.h).
 struct Folders {
     // The executable's folder up to and including its last separator.
     std::string ProgramFolder;
+    // The folder that holds "Dump", with its last separator; empty means the program folder.
+    std::string DataHome;
 
-    std::string DumpFolder() const { return ProgramFolder + "Dump"; }
-    std::string SettingsFile() const { return ProgramFolder + "Dump\\All_dat.ini"; }
-    std::string BackupFolder() const { return ProgramFolder + "Dump\\back_up"; }
-    std::string LanguagesFolder() const { return ProgramFolder + "Dump\\Languages"; }
+    const std::string& dataHome() const { return DataHome.empty() ? ProgramFolder : DataHome; }
+    std::string DumpFolder() const { return dataHome() + "Dump"; }
+    std::string SettingsFile() const { return dataHome() + "Dump\\All_dat.ini"; }
+    std::string BackupFolder() const { return dataHome() + "Dump\\back_up"; }
+    std::string LanguagesFolder() const { return dataHome() + "Dump\\Languages"; }
     // The file of a language other than the built-in one.
     std::string LanguageFile(const std::string& language) const {
-        return ProgramFolder + "Dump\\Languages\\" + language + ".lng";
+        return dataHome() + "Dump\\Languages\\" + language + ".lng";
     }
 
-    // The folders of the running executable.
+    // The folders of the running executable, with the data home chosen for it
+    // (and, for a per-user one, filled from the shipped data folder).
     static Folders ofExecutable();
     // The folder part of an executable path: up to and including the last separator.
     static std::string folderOf(const std::string& executablePath);

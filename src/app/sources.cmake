@@ -2,6 +2,7 @@
 set(_dir ${CMAKE_CURRENT_LIST_DIR})
 list(APPEND BRONTARA_CORE_SOURCES
   ${_dir}/Folders.cpp
+  ${_dir}/DataHome.cpp
   ${_dir}/Settings.cpp
   ${_dir}/MessageFormat.cpp
 )

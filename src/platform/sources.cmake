@@ -16,6 +16,7 @@ if(WIN32)
     ${_dir}/win/RegistryWin.cpp
     ${_dir}/win/WindowFinderWin.cpp
     ${_dir}/win/ProcessWin.cpp
+    ${_dir}/win/UserFoldersWin.cpp
   )
 else()
   list(APPEND BRONTARA_CORE_SOURCES
@@ -27,6 +28,7 @@ else()
     ${_dir}/linux/WineRegistry.cpp
     ${_dir}/linux/WindowFinderX11.cpp
     ${_dir}/linux/ProcessLinux.cpp
+    ${_dir}/linux/UserFoldersLinux.cpp
   )
 endif()
 list(APPEND BRONTARA_GUI_SOURCES

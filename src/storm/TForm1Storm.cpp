@@ -122,7 +122,7 @@ void TForm1::Button1Click() {
     record.rainEnvByPattern = RainEnvByPattern;
     record.rainSoundNames = RainSoundNames;
     storm::StormFiles& files = state.files ? *state.files : realFiles();
-    storm::StormInstaller installer(files, context_.folders.ProgramFolder, state.stepHook);
+    storm::StormInstaller installer(files, context_.folders.dataHome(), state.stepHook);
     const storm::InstallResult result = installer.install(record);
     switch (result.outcome) {
     case storm::InstallOutcome::Interrupted:
@@ -145,7 +145,7 @@ void TForm1::Button2Click() {
     if (state.journal) {
         storm::StormFiles& files = state.files ? *state.files : realFiles();
         const storm::RestoreResult result =
-            storm::StormRestorer(files, context_.folders.ProgramFolder).restore(*state.journal);
+            storm::StormRestorer(files, context_.folders.dataHome()).restore(*state.journal);
         if (!result.complete()) {
             // Still on record: the user may try again later, or give the storm up
             // with every back-up kept where no later storm overwrites it.
@@ -156,7 +156,7 @@ void TForm1::Button2Click() {
             const int answer = context_.platform.messageBox(question, Texts.Titel_waarschuwing,
                                                             platform::mb::YesNo | platform::mb::IconWarning);
             if (answer != platform::answer::Yes) return;
-            if (!storm::keepAside(files, context_.folders.ProgramFolder, timeStamp())) {
+            if (!storm::keepAside(files, context_.folders.dataHome(), timeStamp())) {
                 ShowError(Texts.Niet_afsluiten, Texts.Titel_fout);
                 return;
             }
@@ -169,14 +169,14 @@ void TForm1::Button2Click() {
 void TForm1::ResumeStormFromJournal() {
     TForm1StormState& state = stormState();
     storm::StormFiles& files = state.files ? *state.files : realFiles();
-    const std::string& programFolder = context_.folders.ProgramFolder;
-    const std::string path = storm::journalPath(programFolder);
+    const std::string& dataHome = context_.folders.dataHome();
+    const std::string path = storm::journalPath(dataHome);
     if (!files.fileExists(path)) return;
     const auto text = files.readFile(path);
     const auto journal = text ? storm::StormJournal::parse(*text) : std::nullopt;
     if (!journal) {
         // Nothing can be restored from it; it and the back-ups are kept for the user.
-        const auto kept = storm::keepAside(files, programFolder, timeStamp());
+        const auto kept = storm::keepAside(files, dataHome, timeStamp());
         const std::string message =
             formatWithEmptyArgument(Texts.Journaal_fout) + "\n\n" + shownPath(kept ? *kept : path);
         context_.platform.messageBox(message, Texts.Titel_fout, platform::mb::Ok | platform::mb::IconError);
