@@ -1,5 +1,6 @@
 #include "info/AboutTexts.h"
 
+#include "app/BrontaraVersion.h"
 #include "app/Folders.h"
 #include "lang/MainTextTable.h"
 #include "platform/Ini.h"
@@ -17,11 +18,12 @@ struct Row {
 };
 
 // In the order the texts are set. The product name and the version number are
-// fixed in the program: a language file holds only the leading words.
+// fixed in the program (the version is the build's): a language file holds
+// only the leading words.
 const std::array<Row, 7> kRows{{
     {"Titel", &AboutTexts::caption, "Info...", ""},
     {"product", &AboutTexts::productName, "Product: Brontara", " Brontara"},
-    {"Versie", &AboutTexts::version, "Versie:    1.0", "  1.0"},
+    {"Versie", &AboutTexts::version, "Versie:    " BRONTARA_VERSION, "  " BRONTARA_VERSION},
     {"Web", &AboutTexts::web, "Web:", ""},
     {"Mail", &AboutTexts::mail, "E-Mail:", ""},
     {"mail_adres", &AboutTexts::mailAddress, "Stuur een E-mail", ""},

@@ -7,7 +7,7 @@ struct Folders;
 struct AboutTexts {
     std::string caption;
     std::string productName; // the text read, then " Brontara"
-    std::string version;     // the text read, then "  1.0"
+    std::string version;     // the text read, then "  " and the version number ("1.0")
     std::string web;
     std::string mail;
     std::string mailAddress; // the e-mail link's caption
