@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/BorderIcons.h"
 #include "app/DesignFont.h"
 #include "app/FormActivation.h"
 #include "app/MessageFormat.h"
@@ -197,10 +198,7 @@ void TForm1::createMenu() {
 
 void TForm1::setBorderIcons(bool withSystemMenu) {
     // Without the system menu the title bar has no close button: only minimise stays.
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowMinimizeButtonHint;
-    if (withSystemMenu)
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    const Qt::WindowFlags flags = mainWindowFlags(withSystemMenu, QGuiApplication::platformName());
     bool wasVisible = isVisible();
     QPoint place = pos();
     setWindowFlags(flags); // hides a visible window

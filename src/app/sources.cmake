@@ -7,6 +7,7 @@ list(APPEND BRONTARA_CORE_SOURCES
   ${_dir}/MessageFormat.cpp
 )
 list(APPEND BRONTARA_GUI_SOURCES
+  ${_dir}/BorderIcons.cpp
   ${_dir}/DesignFont.cpp
   ${_dir}/ErrorGuard.cpp
   ${_dir}/FormActivation.cpp
