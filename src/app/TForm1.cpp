@@ -117,6 +117,7 @@ void TForm1::createControls() {
     Image1->setGeometry(0, 0, 349, 283);
     Image1->setScaledContents(true);
     Image1->setPixmap(backgroundPicture());
+    Image1->setAccessibleName(QStringLiteral("Onweerswolk met regen en bliksem boven MSTS"));
 
     GroupBox1 = new QGroupBox(Panel1);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));

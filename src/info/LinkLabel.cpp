@@ -1,9 +1,11 @@
 #include "info/LinkLabel.h"
 
 #include "app/AppContext.h"
+#include "info/AccessibleControls.h"
 #include "info/LinkCursor.h"
 #include "platform/Platform.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -17,6 +19,7 @@ constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
 
 LinkLabel::LinkLabel(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     registerLinkCursor();
+    registerAccessibleControls();
     color_ = palette().color(QPalette::Window);
     hoverColor_ = color_;
 }
@@ -25,6 +28,8 @@ void LinkLabel::setCaption(const QString& caption) {
     caption_ = caption;
     fitToCaption();
     update();
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
 }
 
 void LinkLabel::setLinkActive(bool active) {
@@ -86,6 +91,10 @@ void LinkLabel::Click() {
     if (!t.empty()) context_.platform.shellOpen(t);
 }
 
+void LinkLabel::clickFromAssistiveTechnology() {
+    context_.guard.run([this] { Click(); });
+}
+
 void LinkLabel::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
     if (!active_ || !isEnabled() || hovered_) return;
@@ -128,7 +137,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     QWidget::mouseReleaseEvent(event);
-    if (click) context_.guard.run([this] { Click(); });
+    if (click) clickFromAssistiveTechnology();
 }
 
 void LinkLabel::paintEvent(QPaintEvent*) {

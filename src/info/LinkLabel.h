@@ -50,6 +50,8 @@ class LinkLabel : public QWidget {
     std::string target() const;
     // The click: opens the target through the desktop.
     void Click();
+    // A screen reader's press: the click, inside the error guard.
+    void clickFromAssistiveTechnology();
 
     QSize sizeHint() const override;
 

@@ -1,10 +1,14 @@
 #include "info/PictureBox.h"
 
+#include "info/AccessibleControls.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
 PictureBox::PictureBox(const QString& resource, QSize pictureSize, QWidget* parent)
-    : QWidget(parent), resource_(resource), pictureSize_(pictureSize) {}
+    : QWidget(parent), resource_(resource), pictureSize_(pictureSize) {
+    registerAccessibleControls();
+}
 
 void PictureBox::setStretch(bool stretch) {
     stretch_ = stretch;

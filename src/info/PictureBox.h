@@ -8,6 +8,7 @@
 // is drawn when it is first needed, not at start-up, where the about dialog is
 // created but not shown.
 class PictureBox : public QWidget {
+    Q_OBJECT
   public:
     PictureBox(const QString& resource, QSize pictureSize, QWidget* parent);
 

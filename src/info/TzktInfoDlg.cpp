@@ -83,6 +83,8 @@ void TzktInfoDlg::createControls() {
     Image2->setGeometry(-8, 8, 120, 130);
     Image2->setStretch(true);
     Image2->setTransparent(true);
+    Image2->setAccessibleName(
+        QStringLiteral("Embleem van Brontara: onweerswolk en bliksem boven een spoorlijn"));
 
     ProductName = boldLabel("ProductName", 120, 24, Panel1);
     Version = boldLabel("Version", 120, 40, Panel1);
@@ -99,6 +101,7 @@ void TzktInfoDlg::createControls() {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(168, 96, 48, 48);
     Image1->setTransparent(true);
+    Image1->setAccessibleName(QStringLiteral("Onweerswolk met bliksem boven MSTS"));
 
     OKButton = new QPushButton(this);
     OKButton->setObjectName(QStringLiteral("OKButton"));

@@ -8,6 +8,7 @@ list(APPEND BRONTARA_CORE_SOURCES
   ${_dir}/MessageDialogKinds.cpp
 )
 list(APPEND BRONTARA_GUI_SOURCES
+  ${_dir}/AccessibleControls.cpp
   ${_dir}/BevelPanel.cpp
   ${_dir}/LinkCursor.cpp
   ${_dir}/LinkLabel.cpp

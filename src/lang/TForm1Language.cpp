@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTextEdit>
 
 void TForm1::ApplyLanguage(const std::string& name) {
     CurrentLanguage = name;
@@ -29,6 +30,7 @@ void TForm1::ApplyLanguage(const std::string& name) {
         switch (row.target) {
         case TextTarget::Label1:
             setLabelCaption(Label1, text);
+            RouteBox->setAccessibleDescription(captionWithoutAccessKey(text));
             break;
         case TextTarget::GroupBox1:
             GroupBox1->setTitle(caption);
@@ -78,6 +80,10 @@ void TForm1::ApplyLanguage(const std::string& name) {
         const std::string text = textOf(row);
         Texts.*row.held = text.empty() ? std::string(row.dutch) : text;
     }
+
+    // A screen reader names the route box after its group and the report after its heading.
+    RouteBox->setAccessibleName(captionWithoutAccessKey(GroupBox1->title().toStdString()));
+    RichEdit1->setAccessibleName(QString::fromStdString(Texts.ReportHeading));
 
     // Last, so that a refused write finds the texts already set.
     settings::writeLanguage(context_.folders, CurrentLanguage);

@@ -34,7 +34,6 @@ Tlanguage_form::Tlanguage_form(AppContext& context) : QDialog(nullptr), context_
     Label1->setGeometry(8, 8, 210, 26);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setLabelCaption(Label1, kDutchPrompt);
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -46,6 +45,7 @@ Tlanguage_form::Tlanguage_form(AppContext& context) : QDialog(nullptr), context_
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->addItem(QStringLiteral("Nederlands"));
     ComboBox1->setEditText(QStringLiteral("Nederlands"));
+    showPrompt(kDutchPrompt);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -75,7 +75,7 @@ void Tlanguage_form::FormActivate() {
 void Tlanguage_form::ComboBox1Change() {
     ChosenLanguage = ComboBox1->currentText().toStdString();
     if (ChosenLanguage != kBuiltInLanguage) {
-        setLabelCaption(Label1, lang::readText(context_.folders, ChosenLanguage, "Taal Scherm", "label1"));
+        showPrompt(lang::readText(context_.folders, ChosenLanguage, "Taal Scherm", "label1"));
         setWindowTitle(
             windowCaption(lang::readText(context_.folders, ChosenLanguage, "Taal Scherm", "titel")));
         Button1->setText(QString::fromStdString(
@@ -83,8 +83,14 @@ void Tlanguage_form::ComboBox1Change() {
     } else {
         // The built-in language has no text for the button: it keeps its caption.
         setWindowTitle(QString::fromUtf8(kDutchTitle));
-        setLabelCaption(Label1, kDutchPrompt);
+        showPrompt(kDutchPrompt);
     }
+}
+
+void Tlanguage_form::showPrompt(const std::string& prompt) {
+    setLabelCaption(Label1, prompt);
+    // The prompt names the language box for a screen reader.
+    ComboBox1->setAccessibleName(captionWithoutAccessKey(prompt));
 }
 
 void Tlanguage_form::Button1Click() {

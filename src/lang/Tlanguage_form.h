@@ -39,6 +39,8 @@ class Tlanguage_form : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void showPrompt(const std::string& prompt);
+
     AppContext& context_;
     bool activatedThisShowing_ = false;
 };

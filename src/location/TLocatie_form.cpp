@@ -66,6 +66,8 @@ void TLocatie_form::applyTexts(const LocationTexts& texts) {
     Button1->setText(QString::fromStdString(texts.Button1));
     Button2->setText(QString::fromStdString(texts.Button2));
     GroupBox1->setTitle(QString::fromStdString(texts.GroupBox1));
+    Edit1->setAccessibleName(
+        captionWithoutAccessKey(texts.GroupBox1)); // the folder box is named by its group
     BrowseText = texts.BrowseText;
     ErrorTitle = texts.ErrorTitle;
     NotFoundText = texts.NotFoundText;

@@ -1,0 +1,194 @@
+// What a screen reader finds in the program's windows, read through Qt's
+// accessibility interface as assistive technology reads it.
+#include "InfoFixture.h"
+#include "app/Startup.h"
+#include "info/LinkLabel.h"
+#include "info/PictureBox.h"
+#include "info/ProjectLinks.h"
+#include "info/TzktInfoDlg.h"
+#include "lang/Tlanguage_form.h"
+#include "location/TLocatie_form.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+QAccessibleInterface* accessible(QObject* object) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
+    EXPECT_NE(a, nullptr) << object->objectName().toStdString();
+    return a;
+}
+
+QString nameOf(QObject* object) {
+    return accessible(object)->text(QAccessible::Name);
+}
+
+bool offersPress(QAccessibleInterface* a) {
+    return a->actionInterface() &&
+           a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction());
+}
+
+using AccessibilityTest = InfoFixture;
+
+TEST_F(AccessibilityTest, TheLinksAreLinksNamedByTheirCaptions) {
+    about->show();
+    for (LinkLabel* link : {about->WebLink, about->Mail_adres}) {
+        QAccessibleInterface* a = accessible(link);
+        EXPECT_EQ(a->role(), QAccessible::Link) << link->objectName().toStdString();
+        EXPECT_EQ(a->text(QAccessible::Name), link->caption());
+        EXPECT_TRUE(a->state().linked);
+        EXPECT_TRUE(offersPress(a));
+    }
+    EXPECT_EQ(nameOf(about->WebLink), QStringLiteral("www.brontara.example"));
+    EXPECT_EQ(nameOf(about->Mail_adres), QStringLiteral("Stuur een E-mail"));
+    EXPECT_EQ(accessible(about->Mail_adres)->text(QAccessible::Value),
+              QStringLiteral("mailto:info@brontara.example"));
+}
+
+TEST_F(AccessibilityTest, TheLinkNameFollowsTheLanguage) {
+    writeLanguage("English", "[About Dlg]\r\nmail_adres=Send an &e-mail\r\n");
+    form->CurrentLanguage = "English";
+    about->show();
+    EXPECT_EQ(nameOf(about->Mail_adres), QStringLiteral("Send an e-mail"));
+}
+
+TEST_F(AccessibilityTest, PressingALinkDoesWhatAClickDoes) {
+    about->show();
+    for (LinkLabel* link : {about->WebLink, about->Mail_adres}) {
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
+        accessible(link)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    const std::string web(project_links::kWebAddress),
+        mail = "mailto:" + std::string(project_links::kMailAddress);
+    EXPECT_EQ(platform.opened, (std::vector<std::string>{web, web, mail, mail}));
+}
+
+TEST_F(AccessibilityTest, AnInactiveLinkOffersNoPressAndOpensNothing) {
+    about->show();
+    about->WebLink->setLinkActive(false);
+    about->Mail_adres->setEnabled(false);
+    for (LinkLabel* link : {about->WebLink, about->Mail_adres}) {
+        QAccessibleInterface* a = accessible(link);
+        EXPECT_FALSE(offersPress(a)) << link->objectName().toStdString();
+        EXPECT_FALSE(a->state().linked);
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    EXPECT_TRUE(platform.opened.empty());
+}
+
+TEST_F(AccessibilityTest, ThePicturesAreNamedGraphics) {
+    for (QWidget* picture : std::initializer_list<QWidget*>{about->Image1, about->Image2, form->Image1}) {
+        QAccessibleInterface* a = accessible(picture);
+        EXPECT_EQ(a->role(), QAccessible::Graphic) << picture->objectName().toStdString();
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << picture->objectName().toStdString();
+    }
+}
+
+// The names of the objects that label a control (Qt names a combo box on
+// Linux by its value and gives it its label through this relation).
+QStringList labelsOf(QObject* object) {
+    QStringList names;
+    for (const auto& [other, relation] : accessible(object)->relations(QAccessible::Label))
+        names << other->text(QAccessible::Name);
+    return names;
+}
+
+TEST_F(AccessibilityTest, TheRouteBoxIsLabelledByItsGroupInEveryLanguage) {
+    EXPECT_EQ(labelsOf(form->RouteBox), QStringList{QStringLiteral("Route Selecteren")});
+    EXPECT_EQ(form->RouteBox->accessibleName(), QStringLiteral("Route Selecteren"));
+    writeLanguage("English",
+                  "[Hoofd Scherm]\r\ngroupbox1=&Choose a route\r\nlabel1=Pick the route for the storm.\r\n");
+    form->ApplyLanguage("English");
+    EXPECT_EQ(labelsOf(form->RouteBox), QStringList{QStringLiteral("Choose a route")});
+    EXPECT_EQ(form->RouteBox->accessibleName(), QStringLiteral("Choose a route"));
+    EXPECT_EQ(accessible(form->RouteBox)->text(QAccessible::Description),
+              QStringLiteral("Pick the route for the storm."));
+}
+
+TEST_F(AccessibilityTest, TheReportIsNamedByItsHeading) {
+    EXPECT_EQ(nameOf(form->RichEdit1), QStringLiteral("Informatie van uw instellingen:"));
+}
+
+// The whole program as start-up makes it, after a finished first start.
+class EveryWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        tmp.write("MSTS/train.exe", "stand-in");
+        tmp.write("prog/Dump/All_dat.ini",
+                  "[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=" +
+                      tmp / "MSTS" + "\r\n");
+        context = std::make_unique<AppContext>(AppContext{platform, Folders{tmp / "prog/"}});
+        forms = std::make_unique<Forms>(createForms(*context));
+    }
+    testing_support::TempDir tmp;
+    testing_support::ScriptedPlatform platform;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<Forms> forms;
+};
+
+// What a user reaches: what takes the focus, what acts on a click, and the pictures.
+bool reachable(QWidget* w) {
+    if (qobject_cast<QComboBox*>(w->parentWidget())) return false; // the parts of a combo box
+    return (w->focusPolicy() & Qt::TabFocus) || qobject_cast<LinkLabel*>(w) || qobject_cast<PictureBox*>(w) ||
+           (qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->pixmap().isNull());
+}
+
+TEST_F(EveryWindow, EveryControlAUserCanReachHasANameAndARole) {
+    const std::vector<QWidget*> windows{forms->main.get(), forms->language.get(), forms->about.get(),
+                                        forms->location.get()};
+    int checked = 0;
+    for (QWidget* window : windows) {
+        EXPECT_FALSE(nameOf(window).isEmpty()) << window->objectName().toStdString();
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (w->window() != window || !reachable(w)) continue; // a combo box's list is a window of its own
+            ++checked;
+            QAccessibleInterface* a = accessible(w);
+            const std::string where = window->objectName().toStdString() + "/" +
+                                      w->objectName().toStdString() + " (" + w->metaObject()->className() +
+                                      ")";
+            EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << where;
+            EXPECT_NE(a->role(), QAccessible::Client) << where;
+            EXPECT_NE(a->role(), QAccessible::NoRole) << where;
+        }
+    }
+    // Main window 5 (route box, two buttons, report, picture), language window 2,
+    // about dialog 5 (two links, two pictures, OK), location window 3.
+    EXPECT_EQ(checked, 15);
+}
+
+TEST_F(EveryWindow, TheBoxesOfTheFirstRunWindowsAreNamedByTheirPrompts) {
+    EXPECT_EQ(forms->language->ComboBox1->accessibleName(),
+              QStringLiteral("Selecteer de taal welke Brontara moet gebruiken."));
+    const QStringList groups = labelsOf(forms->location->Edit1);
+    ASSERT_EQ(groups.size(), 1);
+    EXPECT_FALSE(groups.front().isEmpty());
+    EXPECT_EQ(nameOf(forms->location->Edit1), groups.front());
+}
+
+TEST_F(EveryWindow, EveryMenuItemHasANameAndARole) {
+    QAccessibleInterface* bar = accessible(forms->main->menuBar());
+    ASSERT_EQ(bar->childCount(), 3);
+    int items = 0;
+    std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* menu) {
+        for (int i = 0; i < menu->childCount(); ++i) {
+            QAccessibleInterface* item = menu->child(i);
+            if (item->role() == QAccessible::Separator) continue;
+            ++items;
+            EXPECT_EQ(item->role(), QAccessible::MenuItem);
+            EXPECT_FALSE(item->text(QAccessible::Name).isEmpty());
+            if (item->childCount() > 0)
+                visit(item->child(0)->role() == QAccessible::PopupMenu ? item->child(0) : item);
+        }
+    };
+    visit(bar);
+    EXPECT_GE(items, 3);
+}
+
+} // namespace
