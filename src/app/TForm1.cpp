@@ -4,6 +4,7 @@
 #include "app/DesignFont.h"
 #include "app/FormActivation.h"
 #include "app/MessageFormat.h"
+#include "app/Pictures.h"
 #include "app/Settings.h"
 #include "info/TzktInfoDlg.h"
 #include "lang/LanguageFiles.h"
@@ -27,16 +28,19 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QStringList>
-#include <QSvgRenderer>
 #include <QTextEdit>
 
 namespace {
 
+// The picture is stretched over the panel, so the sharper rendering serves
+// any screen that has more than one pixel per point.
 QPixmap backgroundPicture() {
-    QPixmap pixmap(256, 256);
+    const QImage picture = programPicture(QStringLiteral("background"), qApp->devicePixelRatio());
+    QPixmap pixmap(picture.size());
+    pixmap.setDevicePixelRatio(picture.devicePixelRatio());
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
-    QSvgRenderer(QStringLiteral(":/background.svg")).render(&painter);
+    painter.drawImage(0, 0, picture);
     return pixmap;
 }
 

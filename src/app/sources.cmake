@@ -11,6 +11,7 @@ list(APPEND BRONTARA_GUI_SOURCES
   ${_dir}/DesignFont.cpp
   ${_dir}/ErrorGuard.cpp
   ${_dir}/FormActivation.cpp
+  ${_dir}/Pictures.cpp
   ${_dir}/TForm1.cpp
   ${_dir}/Startup.cpp
 )

@@ -1,8 +1,9 @@
 #include "info/LinkCursor.h"
 
-#include <QPainter>
+#include "app/Pictures.h"
+
+#include <QGuiApplication>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 #include <map>
 #include <string>
@@ -15,12 +16,9 @@ std::map<std::string, QCursor, std::less<>>& cursors() {
 }
 
 QCursor linkCursor() {
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    QSvgRenderer(QStringLiteral(":/link_cursor.svg")).render(&painter);
-    painter.end();
-    return QCursor(picture, kLinkCursorHotSpot.x(), kLinkCursorHotSpot.y());
+    // The hot spot is given in the picture's design size, whichever rendering is used.
+    const QImage picture = programPicture(QStringLiteral("link_cursor"), qApp->devicePixelRatio());
+    return QCursor(QPixmap::fromImage(picture), kLinkCursorHotSpot.x(), kLinkCursorHotSpot.y());
 }
 
 } // namespace

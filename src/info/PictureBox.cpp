@@ -1,12 +1,11 @@
 #include "info/PictureBox.h"
 
+#include "app/Pictures.h"
 #include "info/AccessibleControls.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
-PictureBox::PictureBox(const QString& resource, QSize pictureSize, QWidget* parent)
-    : QWidget(parent), resource_(resource), pictureSize_(pictureSize) {
+PictureBox::PictureBox(const QString& pictureName, QWidget* parent) : QWidget(parent), name_(pictureName) {
     registerAccessibleControls();
 }
 
@@ -22,13 +21,11 @@ void PictureBox::setTransparent(bool transparent) {
 }
 
 const QImage& PictureBox::picture() const {
-    if (shown_.isNull()) {
-        QImage rendered(pictureSize_, QImage::Format_ARGB32_Premultiplied);
-        rendered.fill(Qt::transparent);
-        QPainter painter(&rendered);
-        QSvgRenderer(resource_).render(&painter);
-        painter.end();
-        shown_ = transparent_ ? withoutBackground(rendered) : rendered;
+    const qreal ratio = devicePixelRatioF();
+    if (shown_.isNull() || shownRatio_ != ratio) {
+        const QImage loaded = programPicture(name_, ratio);
+        shown_ = transparent_ ? withoutBackground(loaded) : loaded;
+        shownRatio_ = ratio;
     }
     return shown_;
 }

@@ -2,19 +2,19 @@
 #include <QImage>
 #include <QWidget>
 
-// A picture drawn from one of the program's SVG resources at its design size.
-// Stretched, it fills the control; transparent, the colour of its bottom-left
-// pixel (the picture's background) lets the parent show through. The picture
-// is drawn when it is first needed, not at start-up, where the about dialog is
-// created but not shown.
+// One of the program's pictures (Pictures.h) at its design size, sharp on
+// high-density screens. Stretched, it fills the control; transparent, the
+// colour of its bottom-left pixel (the picture's background) lets the parent
+// show through. The picture is loaded when it is first needed, not at
+// start-up, where the about dialog is created but not shown.
 class PictureBox : public QWidget {
     Q_OBJECT
   public:
-    PictureBox(const QString& resource, QSize pictureSize, QWidget* parent);
+    PictureBox(const QString& pictureName, QWidget* parent);
 
     void setStretch(bool stretch);
     void setTransparent(bool transparent);
-    // The picture as drawn, before stretching.
+    // The picture as drawn, before stretching; its logical size is the design size.
     const QImage& picture() const;
 
   protected:
@@ -23,9 +23,9 @@ class PictureBox : public QWidget {
   private:
     static QImage withoutBackground(const QImage& image);
 
-    QString resource_;
-    QSize pictureSize_;
+    QString name_;
     bool transparent_ = false;
     bool stretch_ = false;
-    mutable QImage shown_; // empty until first needed
+    mutable QImage shown_;         // empty until first needed
+    mutable qreal shownRatio_ = 0; // the screen's device pixel ratio it was loaded for
 };

@@ -78,7 +78,7 @@ void TzktInfoDlg::createControls() {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(8, 8, 321, 161);
 
-    Image2 = new PictureBox(QStringLiteral(":/emblem.svg"), QSize(120, 130), Panel1);
+    Image2 = new PictureBox(QStringLiteral("emblem"), Panel1);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(-8, 8, 120, 130);
     Image2->setStretch(true);
@@ -97,7 +97,7 @@ void TzktInfoDlg::createControls() {
     Mail_adres =
         link(context_, "Mail_adres", {168, 80, 95, 14}, LinkType::EMail, project_links::kMailAddress, Panel1);
 
-    Image1 = new PictureBox(QStringLiteral(":/cloud.svg"), QSize(48, 48), Panel1);
+    Image1 = new PictureBox(QStringLiteral("cloud"), Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(168, 96, 48, 48);
     Image1->setTransparent(true);

@@ -1,0 +1,12 @@
+#include "app/Pictures.h"
+
+QImage programPicture(const QString& name, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1.0) {
+        QImage sharp(QStringLiteral(":/") + name + QStringLiteral("@2x.png"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QImage(QStringLiteral(":/") + name + QStringLiteral(".png"));
+}
