@@ -3,6 +3,7 @@
 //
 //   svgpng <picture.svg> <picture.png> <scale>   the picture at its own size times scale
 //   svgpng --ico <picture.svg> <icon.ico> <size>...   a Windows icon, one square image per size
+//   svgpng --square <picture.svg> <picture.png> <size>   one square image (a desktop theme's icon)
 #include "IconFile.h"
 
 #include <QBuffer>
@@ -52,11 +53,19 @@ int positive(const QString& text) {
 }
 
 int run(const QStringList& args) {
+    if (args.size() == 5 && args[1] == QLatin1String("--square")) {
+        QSvgRenderer svg(args[2]);
+        if (!svg.isValid()) throw std::runtime_error("not a readable SVG picture: " + args[2].toStdString());
+        const int side = positive(args[4]);
+        writeFile(args[3], pngOf(render(svg, QSize(side, side))));
+        return 0;
+    }
     const bool icon = args.size() >= 4 && args[1] == QLatin1String("--ico");
     const int first = icon ? 2 : 1;
     if ((icon && args.size() < 5) || (!icon && args.size() != 4)) {
         std::fputs("usage: svgpng <picture.svg> <picture.png> <scale>\n"
-                   "       svgpng --ico <picture.svg> <icon.ico> <size>...\n",
+                   "       svgpng --ico <picture.svg> <icon.ico> <size>...\n"
+                   "       svgpng --square <picture.svg> <picture.png> <size>\n",
                    stderr);
         return 2;
     }
