@@ -2,7 +2,6 @@
 // player's own folder, seeded from the shipped data folder.
 #include "app/DataHome.h"
 #include "app/Folders.h"
-#include "platform/UserFolders.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -149,47 +148,6 @@ TEST_F(DataHomeTest, EveryDataPathFollowsTheDataHomeAndTheHelpStaysBesideTheExec
     EXPECT_EQ(f.LanguageFile("English"), "/home/p/.local/share/brontara/Dump\\Languages\\English.lng");
     EXPECT_EQ(f.ProgramFolder, "/usr/lib/brontara/");
     EXPECT_EQ(Folders{"/opt/B/"}.dataHome(), "/opt/B/");
-}
-
-struct UserFolderCase {
-    const char* name;
-    std::optional<std::string> xdgDataHome;
-    std::optional<std::string> home;
-    std::string expected;
-};
-
-class UserDataFolder : public testing::TestWithParam<UserFolderCase> {};
-
-TEST_P(UserDataFolder, FollowsTheXdgRules) {
-    testing_support::ScopedEnv xdg("XDG_DATA_HOME", GetParam().xdgDataHome);
-    testing_support::ScopedEnv home("HOME", GetParam().home);
-    EXPECT_EQ(platform::userDataFolder(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Environments, UserDataFolder,
-    testing::Values(UserFolderCase{"XdgDataHome", "/data/me", "/home/me", "/data/me/brontara/"},
-                    UserFolderCase{"XdgDataHomeWithSlash", "/data/me/", "/home/me", "/data/me/brontara/"},
-                    UserFolderCase{"NoXdgDataHome", std::nullopt, "/home/me",
-                                   "/home/me/.local/share/brontara/"},
-                    UserFolderCase{"EmptyXdgDataHome", "", "/home/me", "/home/me/.local/share/brontara/"},
-                    UserFolderCase{"RelativeXdgDataHomeIsIgnored", "data", "/home/me",
-                                   "/home/me/.local/share/brontara/"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FolderIsWritable, TellsWritableFoldersFromReadOnlyOnesFilesAndMissingOnes) {
-    TempDir tmp;
-    tmp.mkdir("open");
-    tmp.mkdir("closed");
-    tmp.write("file", "x");
-    fs::permissions(tmp / "closed", fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_TRUE(platform::folderIsWritable(tmp / "open"));
-    EXPECT_TRUE(platform::folderIsWritable(tmp / "open/"));
-    EXPECT_FALSE(platform::folderIsWritable(tmp / "closed"));
-    EXPECT_FALSE(platform::folderIsWritable(tmp / "file"));
-    EXPECT_FALSE(platform::folderIsWritable(tmp / "missing"));
-    EXPECT_TRUE(fs::is_empty(tmp / "open")); // asking leaves nothing behind
-    fs::permissions(tmp / "closed", fs::perms::owner_all);
 }
 
 } // namespace

@@ -9,6 +9,7 @@ set(_platform_files_tests
   ${CMAKE_CURRENT_SOURCE_DIR}/IniReadTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/IniBoolTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/FileContentsTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/UserFoldersTest.cpp
 )
 if(NOT WIN32)
   list(APPEND _platform_files_tests
