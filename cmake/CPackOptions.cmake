@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Per-generator settings, read by cpack for each package it makes.
 if(CPACK_GENERATOR STREQUAL "DEB")
   # The program folder under /usr/lib/brontara, with its desktop integration

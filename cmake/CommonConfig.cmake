@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compile settings shared by every target of the project.
 add_library(brontara_common INTERFACE)
 target_compile_features(brontara_common INTERFACE cxx_std_20)

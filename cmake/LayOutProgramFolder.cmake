@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lays out the program folder as users unpack it, and the sample simulator.
 # What the user changes there is kept: the settings file is copied only when
 # absent, the back-ups are never touched, and the sample simulator is laid out

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the packages hold, and how cpack makes them:
 #  - a .deb that installs the program folder as /usr/lib/brontara, the command
 #    /usr/bin/brontara, a desktop entry, the icon in the hicolor theme and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders SVG pictures of assets/ to PNG at build time with the svgpng tool,
 # at the design size and at twice that, and embeds them in `target` as
 # ":/<name>.png" and ":/<name>@2x.png".

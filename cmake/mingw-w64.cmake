@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiles for 64-bit Windows with mingw-w64 (Debian: g++-mingw-w64-x86-64-posix).
 # The POSIX thread model gives std::thread and std::mutex. Programs are linked
 # statically, so that they run under Wine without the compiler's DLLs beside them.

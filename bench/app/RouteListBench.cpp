@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FillRouteList on a Routes folder with 10,000 route folders, against the
 // least any listing must do: read the folder's names, sort them as the file
 // system lists them, and put them into the box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One start, timed from the process's own start to its main window shown:
 // "startup_bench <launchNs> brontara <programFolder>" starts Brontara's forms the way the
 // program does; "startup_bench <launchNs> bare" shows a bare Qt main window,

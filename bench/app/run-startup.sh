@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of Brontara to its main window shown, against a bare Qt main window,
 # alternating the two in one run so that both see the same machine.
 # usage: bench/app/run-startup.sh <build folder with -DBRONTARA_BENCHMARKS=ON> [runs]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installing and restoring a storm on a route with four rain environment files
 // of 1 MB, against the same copies (and deletions) made by cp and rm, and by
 // std::filesystem in this process. The storm's own cost beyond the copies is

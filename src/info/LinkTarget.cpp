@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/LinkTarget.h"
 
 std::string linkTarget(LinkType type, std::string_view address) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's help menu: which help document, and opening it.
 #include "app/TForm1.h"
 #include "info/HelpButtonLabels.h"

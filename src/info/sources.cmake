@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Help documents and the about dialog.
 set(_dir ${CMAKE_CURRENT_LIST_DIR})
 list(APPEND BRONTARA_CORE_SOURCES

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's language: applying a language's texts, checking a
 // language file's identity, and the language menu.
 #include "app/Settings.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Languages: the main window's text table, language files and language choice.
 set(_dir ${CMAKE_CURRENT_LIST_DIR})
 list(APPEND BRONTARA_CORE_SOURCES

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What is the same on every system: whether a search finds a path, and
 // reading, writing, comparing and renaming whole files (the paths are mapped
 // here, the atomic write is the backend's).

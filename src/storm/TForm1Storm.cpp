@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The make and restore buttons of the main window, the sibling-program guard,
 // and the window's side of a storm that outlived a forced end.
 #include "app/MessageFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's border icons in its two states, per platform.
 #include "app/BorderIcons.h"
 

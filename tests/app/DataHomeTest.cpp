@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data home: the program folder when it can be written, else the
 // player's own folder, seeded from the shipped data folder.
 #include "app/DataHome.h"

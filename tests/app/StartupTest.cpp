@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as a whole: the forms in order, and a data folder that cannot be written.
 #include "app/Startup.h"
 #include "app/TForm1.h"

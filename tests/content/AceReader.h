@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A reader of uncompressed channel-row .ace textures, written from the format
 // notes alone, for checking what the generator wrote.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five storm textures, read back with the tests' own .ace reader.
 #include "AceReader.h"
 #include "ContentFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the generated storm files are, and what Brontara installs: the tests'
 // own list, kept apart from the generator's so that a renamed file shows up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator writes the same bytes on every run, and the build's copy in
 // the program folder is what it writes.
 #include "ContentFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order and tiling of the storm's sky layers, as readers that do not
 // animate the sky see them. One such reader takes layer 0 as the day sky, a
 // layer with a fade-in as the night sky (and that layer's tiling for the day

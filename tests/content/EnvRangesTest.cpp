@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every number in the storm environment file lies inside the range that
 // docs/storm-content.md gives for it: where real route files are known, the
 // range they hold; elsewhere the storm's own bounds, each with its reason

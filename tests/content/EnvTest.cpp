@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the storm environment file says: a dark, foggy, rainy sky built from
 // the storm textures.
 #include "StfFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces of the generator on their own: its deterministic maths, the tiling
 // noise, the loop cross-fade, number formatting, and its writers read back
 // with the tests' independent readers.

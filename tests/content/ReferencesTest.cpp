@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the environment and sound-source files name is one that Brontara
 // installs beside them, and it is there in the data folder.
 #include "ContentFiles.h"

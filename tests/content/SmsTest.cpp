@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the storm's rain sound-source files say: in every detail group a rain
 // bed loop and thunder at random, in the cab softer than outside.
 #include "StfFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A reader of the simulator's structured text files (.env, .sms) written from
 // the format notes: UTF-16LE with BOM, CRLF lines, a SIMISA header line, then

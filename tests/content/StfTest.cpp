@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encoding, header line, balanced blocks and every list count of the storm's
 // environment and sound-source files.
 #include "ContentFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A reader of RIFF/WAVE files that keeps every structural field, for checking
 // the generated sounds chunk by chunk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The nine storm sounds, read back with the tests' own RIFF reader.
 #include "ContentFiles.h"
 #include "WavReader.h"

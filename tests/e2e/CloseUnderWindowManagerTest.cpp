@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program under real window managers: while a storm is installed,
 // Alt+F4 on the main window must show the refusal box and leave the program
 // running (Xvfb, the window manager and xdotool; skipped without them).

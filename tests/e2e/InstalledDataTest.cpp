@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real executable in a program folder that the player cannot write, as a
 // package installs it: its data goes to the player's own data folder.
 #include "ProgramRun.h"

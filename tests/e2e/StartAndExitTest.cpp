@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real executable: one instance at a time, and an exit status of 0.
 #include "ProgramRun.h"
 #include "platform/WindowFinder.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The storm cycle with the real program, killed by SIGKILL while a storm is
 # installed (Xvfb and xdotool; skipped without them).
 brontara_add_tests(storm_e2e_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/storm_sigkill.cpp)

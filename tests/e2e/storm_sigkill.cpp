@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program, under a display of its own, killed with SIGKILL while a
 // storm is installed: the next start opens locked with the restore button,
 // and restoring leaves the simulator folder byte for byte as it was.

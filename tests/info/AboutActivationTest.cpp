@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coming back from the about dialog to the main window rebuilds the route
 // list, through the real forms as start-up creates them.
 #include "app/AppContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about dialog: its controls, its texts in each language, showing and hiding.
 #include "InfoFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about dialog's texts for a language, read from real files.
 #include "info/AboutTexts.h"
 #include "app/Folders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the program's windows, read through Qt's
 // accessibility interface as assistive technology reads it.
 #include "InfoFixture.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks one shipped help document against its source text.
 #
 #   cmake -DDOCUMENT=<.doc file> -DSOURCE=<.html file> -P HelpDocumentsTest.cmake

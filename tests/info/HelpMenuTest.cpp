@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help menu: the language question, and which document opens.
 #include "InfoFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules behind the help-language question that need no window.
 #include "info/HelpButtonLabels.h"
 #include "info/HelpDocuments.h"

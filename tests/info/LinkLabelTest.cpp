@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link label: hover state, pointer, drawing, size and click.
 #include "info/LinkLabel.h"
 #include "app/AppContext.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The shipped help documents (data/help/*.doc) against their sources
 # (docs/help/*.html): each must be a Word 97-2003 (OLE2) file whose text is the
 # source's text word for word, so a document not regenerated with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Applying a language to the main window: every text from the built-in Dutch
 // set or from the language's file, and the language stored afterwards.
 #include "LangFixture.h"

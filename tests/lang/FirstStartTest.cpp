@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first start of the program, through the real start-up: with no settings
 // file the user sees three language-read errors, then the language window, then
 // the location window, and only then the main window.

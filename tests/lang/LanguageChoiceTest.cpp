@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the main window's language: at start-up from the settings file, and
 // from the language submenu. Each failure is reported with the language-read
 // error, as often as the file fails, in the texts that were active then.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first-run language window: when it shows itself, what it lists, how it
 // relabels itself while the user types or picks, and what its OK button stores.
 #include "LangFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each shipped language in the windows: applied, every text arrives as the
 // file holds it, and every caption fits the control it stands in. With
 // BRONTARA_SCREENSHOT_DIR set, the windows are also saved as pictures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language files that ship with the program: complete, identified as ours,
 // stored in Windows-1252, and read back exactly as they were written.
 #include "ShippedLanguages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captions longer than the Dutch ones the controls are sized for.
 #include "LocationFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first start on a machine where the simulator runs under Wine: no
 // settings file yet, the simulator where the built-in proposal points.
 #include "WinePrefix.h"

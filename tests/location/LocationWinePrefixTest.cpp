@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The location window over the real registry probe and path mapping: a Wine
 // prefix in a temporary home, its system.reg written here in Wine's format.
 #include "LocationFixture.h"

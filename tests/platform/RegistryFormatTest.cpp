@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pieces of Wine's registry text format: escaped strings, value lines,
 // key lines and key paths.
 #include "platform/linux/WineRegistry.h"

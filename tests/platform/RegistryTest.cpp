@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // readLocalMachineText on Linux: the simulator's entry looked up in a real
 // system.reg, written in Wine's format into a temporary prefix.
 #include "platform/Registry.h"

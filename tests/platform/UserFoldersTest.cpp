@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's own data folder and the test for a folder the program may write.
 #include "platform/UserFolders.h"
 #include "support/TempDir.h"

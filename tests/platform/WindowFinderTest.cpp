@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window finder against a real X server (a private Xvfb) with a second
 // client in the test that plays the sibling program, and at times the window
 // manager.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Win32 side of the platform layer, run on Windows or under Wine: what
 // only the Windows backend does (attributes set with SetFileAttributes, the
 // named mutex, the registry views, FindWindow and WM_CLOSE).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The registry (Wine's system.reg) and the window finder (X11, tried on a
 # private Xvfb server that the tests start themselves).
 find_package(PkgConfig REQUIRED)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Files, paths, INI files and the single-instance claim: real temporary folders, no windows.
 # The rules that are the same on every system are tested everywhere; the
 # Linux backend's own behaviour (path mapping, search, copies, INI writes,

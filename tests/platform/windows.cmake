@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Win32 backend's own tests: Windows builds only (cross-compiled, run under
 # Wine by script/cross-windows). Their own main() also serves as the second
 # process of the single-instance test, hence no gtest_main; and they need

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installation ended after each of its steps, as by a forced end of the
 // program: the journal left on disk is enough to put the simulator back
 // byte for byte.

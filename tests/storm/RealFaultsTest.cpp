@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copies failing for real: a full disk (a small tmpfs) and a read-only folder
 // (a read-only bind mount), in a mount namespace of this test process alone.
 // No original is ever lost.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A storm that outlives the window: the installation ended after each of its
 // steps and a fresh window opened as after a restart; a journal that points
 // at a vanished simulator or cannot be read; a restore that cannot finish.

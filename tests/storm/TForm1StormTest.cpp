@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FaultyFiles.h"
 #include "StormWindow.h"
 #include "platform/Platform.h"

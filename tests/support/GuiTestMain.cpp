@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every test program that creates widgets: one QApplication on
 // Qt's offscreen platform for the whole run.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows icon file that svgpng writes from the program icon's renderings.
 #include "IconFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small signal-processing pieces for the thunder synthesiser. All coefficients
 // come from the generator's own deterministic sin/cos/exp.

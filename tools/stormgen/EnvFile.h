@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The storm environment file that replaces a route's rain environments.
 #include <cstdint>

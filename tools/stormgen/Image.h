@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A floating-point RGBA picture, straight (not premultiplied) alpha, row 0 at
 // the top; channel values in [0, 1].

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Gradient noise on a torus: the lattice wraps after a whole number of cells,
 // so a texture sampled over one period tiles without a seam in either

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes the whole storm content pack into a data folder ("Dump").
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The generator's only source of randomness: SplitMix64, whose output is fixed
 // by its definition, so every seed gives the same stream on every platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The storm's rain sound-source files: a looping rain bed with thunder at
 // random intervals over it, in the cab and outside.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes the simulator's structured text files: UTF-16LE with a byte-order
 // mark, CRLF line ends, a SIMISA@@@@@@@@@@JINX0 header line and a blank line,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names and places of the storm files in the program's data folder. The
 // environment and sound-source files refer to the textures and sounds by bare

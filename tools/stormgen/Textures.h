@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five storm textures, as full-resolution pictures (mipmaps and encoding
 // are the Ace writer's job).

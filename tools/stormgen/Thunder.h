@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Synthesised thunder: a lightning clap, crackle and a rolling rumble, shaped
 // by distance. And the rain bed, a seamless loop of rain with far thunder.

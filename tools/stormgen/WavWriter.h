@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes RIFF/WAVE files: PCM, 16-bit, mono, with a 16-byte fmt chunk.
 #include "Dsp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stormgen: writes Brontara's storm content pack (textures, thunder sounds,
 // rain sound-source files and the storm environment file) into a data folder.
 // The output depends on nothing but this program: same bytes on every run.

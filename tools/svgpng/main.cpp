@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // svgpng: renders the program's SVG pictures to PNG when the program is built,
 // so that the program embeds bitmaps and needs no SVG renderer when it runs.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/DesktopPlatform.h"
 
 #include "platform/Path.h"
