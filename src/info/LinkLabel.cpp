@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,6 +22,7 @@ constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
 LinkLabel::LinkLabel(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     registerLinkCursor();
     registerAccessibleControls();
+    setFocusPolicy(Qt::TabFocus);
     color_ = palette().color(QPalette::Window);
     hoverColor_ = color_;
 }
@@ -141,6 +143,22 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (click) clickFromAssistiveTechnology();
 }
 
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            clickFromAssistiveTechnology();
+            return; // taken: the dialog's default button does not fire as well
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void LinkLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!transparent_ || (hovered_ && hoverColor_ != color_))
@@ -155,6 +173,11 @@ void LinkLabel::paintEvent(QPaintEvent*) {
     }
     p.setPen(hovered_ ? hoverFontColor_ : fontColor_);
     p.drawText(text, kTextFlags, caption_);
+    // The keyboard focus: a dotted frame around the caption, as Windows draws it.
+    if (hasFocus()) {
+        p.setPen(QPen(hovered_ ? hoverFontColor_ : fontColor_, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void LinkLabel::changeEvent(QEvent* event) {

@@ -13,7 +13,8 @@ struct AppContext;
 // A label that draws its caption as a link and opens its address through the
 // desktop when clicked. While the pointer is over an active link it shows the
 // hover colours and the program's hand pointer; leaving restores the pointer
-// shape that was there before.
+// shape that was there before. The keyboard reaches it too: Tab gives it the
+// focus (shown by a focus frame), and Space or Enter then does what a click does.
 class LinkLabel : public QWidget {
     Q_OBJECT
   public:
@@ -60,6 +61,7 @@ class LinkLabel : public QWidget {
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;

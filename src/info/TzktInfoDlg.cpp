@@ -111,6 +111,8 @@ void TzktInfoDlg::createControls() {
     connect(OKButton, &QPushButton::clicked, this,
             [this] { context_.guard.run([this] { OKButtonClick(); }); });
 
+    setTabOrder(OKButton, WebLink);
+    setTabOrder(WebLink, Mail_adres);
     ApplyAboutTexts(std::string(kBuiltInLanguage));
 }
 
@@ -145,4 +147,7 @@ void TzktInfoDlg::showEvent(QShowEvent* event) {
     // Only a real showing sets the texts, not a restore from the taskbar.
     if (!event->spontaneous()) context_.guard.run([this] { FormShow(); });
     QDialog::showEvent(event);
+    // The OK button has the focus, as before the links could take it: Enter
+    // closes the dialog, and Tab goes on to the links.
+    if (!event->spontaneous()) OKButton->setFocus();
 }

@@ -12,10 +12,12 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 
@@ -69,6 +71,39 @@ TEST_F(AccessibilityTest, PressingALinkDoesWhatAClickDoes) {
     const std::string web(project_links::kWebAddress),
         mail = "mailto:" + std::string(project_links::kMailAddress);
     EXPECT_EQ(platform.opened, (std::vector<std::string>{web, web, mail, mail}));
+}
+
+TEST_F(AccessibilityTest, TheKeyboardReachesTheLinksAndEnterStillClosesTheDialog) {
+    about->show();
+    about->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about.get()));
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(about->OKButton));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(about->WebLink));
+    QTest::keyClick(about->WebLink, Qt::Key_Space);
+    QTest::keyClick(about->WebLink, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(about->Mail_adres));
+    QTest::keyClick(about->Mail_adres, Qt::Key_Return);
+    EXPECT_TRUE(about->isVisible()); // the link took the key, not the OK button
+    EXPECT_EQ(platform.opened,
+              (std::vector<std::string>{std::string(project_links::kWebAddress),
+                                        "mailto:" + std::string(project_links::kMailAddress)}));
+
+    QTest::keyClick(about->Mail_adres, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(about->OKButton));
+    QTest::keyClick(about->OKButton, Qt::Key_Return);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(platform.opened.size(), 2u);
+}
+
+TEST_F(AccessibilityTest, AFocusedLinkShowsAFocusFrame) {
+    about->show();
+    about->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about.get()));
+    const QImage before = about->WebLink->grab().toImage();
+    about->WebLink->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(about->WebLink->grab().toImage(), before);
 }
 
 TEST_F(AccessibilityTest, AnInactiveLinkOffersNoPressAndOpensNothing) {
