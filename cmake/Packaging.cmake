@@ -80,6 +80,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows are laid out for MS Sans Serif and Arial; Liberation Sans is their metric-compatible stand-in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Drive a Microsoft Train Simulator route in a thunderstorm
  Brontara backs up a route's rain environment files and the simulator's rain
  sound-source files, replaces them with storm versions and adds storm skies,
