@@ -63,6 +63,10 @@ void PowerCutFiles::loseUnflushed() {
     log_.clear();
 }
 
+void PowerCutFiles::settle() {
+    log_.clear();
+}
+
 bool PowerCutFiles::fileExists(const std::string& path) {
     return real_.fileExists(path);
 }

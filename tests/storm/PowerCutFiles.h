@@ -23,6 +23,8 @@ class PowerCutFiles : public storm::StormFiles {
 
     // Undoes every change that is not on the disk; then the files are as a fresh start finds them.
     void loseUnflushed();
+    // Time passes: the system writes out whatever it holds, and every change so far is on the disk.
+    void settle();
 
     bool fileExists(const std::string& path) override;
     bool copyFile(const std::string& from, const std::string& to, bool failIfExists, bool durable) override;

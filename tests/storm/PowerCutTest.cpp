@@ -40,11 +40,13 @@ void prepare(StormFixture& fx, const RouteKind& kind) {
     fx.dir.write("Brontara/Dump/back_up/Sounds/rain_ex.sms", "stale ex");
 }
 
-// Installs and then restores from the journal on disk, as the restore button does.
-void installAndRestore(StormFiles& files, const StormFixture& fx, const RouteKind& kind) {
+// Installs, plays for a while (everything reaches the disk), and restores
+// from the journal on disk, as the restore button does.
+void installAndRestore(PowerCutFiles& files, const StormFixture& fx, const RouteKind& kind) {
     const auto result =
         StormInstaller(files, fx.programFolder()).install(fx.record("Route", kind.rainNames, kind.byPattern));
     ASSERT_EQ(result.outcome, InstallOutcome::Installed);
+    files.settle();
     const auto journal = StormJournal::parse(readFile(fx.journalFile()));
     ASSERT_TRUE(journal);
     EXPECT_TRUE(StormRestorer(files, fx.programFolder()).restore(*journal).complete());
