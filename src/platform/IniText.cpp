@@ -260,8 +260,17 @@ std::optional<std::string> withValue(std::string_view bytes, std::string_view se
     if (!storable(section, key, value)) return std::nullopt;
 
     const Encoding encoding = detectEncoding(bytes);
+    std::string_view body = bytes.substr(bomLength(encoding));
+    // A stray odd byte at the end of a UTF-16 file is no character: it stays
+    // the file's last byte, so that what is written keeps its 16-bit units
+    // aligned and a second write finds the first one's line ending.
+    std::string_view stray;
+    if (encoding == Encoding::Utf16le && body.size() % 2 != 0) {
+        stray = body.substr(body.size() - 1);
+        body.remove_suffix(1);
+    }
     std::vector<Line> lines;
-    const Position at = locate(bytes.substr(bomLength(encoding)), encoding, section, key, &lines);
+    const Position at = locate(body, encoding, section, key, &lines);
 
     const std::string keyLine =
         (at.key ? at.keySpelling : std::string(key)) + "=" + std::string(value) + "\r\n";
@@ -290,6 +299,7 @@ std::optional<std::string> withValue(std::string_view bytes, std::string_view se
         if (k == insertAfter) out += *encodedKey;
     }
     if (!at.section) out += *encodedSection + *encodedKey;
+    out += stray;
     return out;
 }
 

@@ -99,6 +99,7 @@ std::optional<StormJournal> StormJournal::parse(std::string_view text) {
             text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
         pos = end == std::string_view::npos ? text.size() : end + 1;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.find('\r') != std::string_view::npos) return std::nullopt; // never written by us
         if (line.empty() || line.front() == ';') continue;
         if (ended) return std::nullopt; // nothing may follow the end mark
         if (line.front() == '[') {

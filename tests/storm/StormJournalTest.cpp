@@ -136,7 +136,10 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"added sound out of range", "Sound=ZKT_Onweer9.wav", "Sound=ZKT_Onweer10.wav"},
         Damage{"added file twice", "Sound=ZKT_Onweer9.wav", "Sound=ZKT_Onweer1.wav"},
         Damage{"line without a value", "[Added]\r\n", "[Added]\r\ngarbage\r\n"},
-        Damage{"text after the end", "[End]\r\n", "[End]\r\nRoute=x\r\n"}));
+        Damage{"text after the end", "[End]\r\n", "[End]\r\nRoute=x\r\n"},
+        // Found by fuzzing: read, it could never be written back.
+        Damage{"carriage return inside a value", "SimulatorFolder=C:\\Program Files",
+               "SimulatorFolder=C:\\Program\rFiles"}));
 
 TEST(StormJournalTest, EmptyOrForeignTextIsNoJournal) {
     EXPECT_FALSE(StormJournal::parse(""));
