@@ -210,7 +210,9 @@ std::string_view cText(std::string_view s) {
 
 bool storable(std::string_view section, std::string_view key, std::string_view value) {
     const std::string_view keyText = trimBlanks(key);
-    return text::isValidUtf8(section) && text::isValidUtf8(key) && text::isValidUtf8(value) &&
+    // Blanks around a name are trimmed on reading, so a name that keeps a tab there would not be found again.
+    return trimBlanks(section).size() == section.size() && keyText.size() == key.size() &&
+           text::isValidUtf8(section) && text::isValidUtf8(key) && text::isValidUtf8(value) &&
            !hasLineBreak(section) && !hasLineBreak(key) && !hasLineBreak(value) &&
            section.find(']') == std::string_view::npos && key.find('=') == std::string_view::npos &&
            (keyText.empty() || (keyText.front() != '[' && keyText.front() != ';'));

@@ -24,4 +24,18 @@ TEST(IniTextFuzzFindings, AStrayOddByteOfAUtf16FileStaysLastAndWritingAgainChang
     EXPECT_EQ(withValue(*added, "A", "d", "e"), added);
 }
 
+TEST(IniTextFuzzFindings, ANameWithATabAroundItIsRefusedSinceItWouldNotBeFoundAgain) {
+    // Reading trims blanks around the names in the file; the names asked for are trimmed of spaces only.
+    EXPECT_FALSE(withValue("", "\t", "k", "v"));
+    EXPECT_FALSE(withValue("", "Programma\t", "k", "v"));
+    EXPECT_FALSE(withValue("[A]\r\n", "A", "\tk", "v"));
+    const auto plain = withValue("", " A ", " k ", "v");
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(findValue(*plain, "A", "k"), "v");
+    EXPECT_EQ(findValue(*plain, "A\tB", "k"), std::nullopt);
+    const auto inside = withValue("", "A\tB", "k", "v");
+    ASSERT_TRUE(inside);
+    EXPECT_EQ(findValue(*inside, "A\tB", "k"), "v");
+}
+
 } // namespace
