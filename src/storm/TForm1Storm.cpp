@@ -151,8 +151,7 @@ void TForm1::Button2Click() {
         const storm::RestoreResult result =
             storm::StormRestorer(files, context_.folders.ProgramFolder).restore(*state.journal);
         if (!result.complete()) {
-            // Never restored into whatever folder the settings name now: the player learns where the storm
-            // is.
+            // Never restored into another folder: the player learns where the storm is.
             if (result.missingSimulator) showWhereTheStormIs(*result.missingSimulator);
             // Still on record: the user may try again later, or give the storm up
             // with every back-up kept where no later storm overwrites it. A reflex
