@@ -4,7 +4,7 @@
 # sources, the help documents' sources and the desktop entry. script/add-spdx
 # adds the line where it is missing. (The AppStream metainfo states its own
 # licence, CC0, inside.)
-set(dirs src tests tools bench cmake script packaging assets docs/help .ci)
+set(dirs src tests tools bench fuzz cmake script packaging assets docs/help .ci)
 set(files ${SOURCE_DIR}/CMakeLists.txt)
 foreach(dir ${dirs})
   file(GLOB_RECURSE found ${SOURCE_DIR}/${dir}/*)

@@ -6,6 +6,7 @@ list(APPEND BRONTARA_CORE_SOURCES
   ${_dir}/DataHome.cpp
   ${_dir}/Settings.cpp
   ${_dir}/MessageFormat.cpp
+  ${_dir}/SessionEnd.cpp
 )
 list(APPEND BRONTARA_GUI_SOURCES
   ${_dir}/BorderIcons.cpp
