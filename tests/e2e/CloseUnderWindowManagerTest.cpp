@@ -3,6 +3,7 @@
 // Alt+F4 on the main window must show the refusal box and leave the program
 // running (Xvfb, the window manager and xdotool; skipped without them).
 #include "ProgramRun.h"
+#include "platform/FileSystem.h"
 #include "storm/StormJournal.h"
 #include "support/XvfbServer.h"
 
@@ -61,6 +62,7 @@ std::string visibleWindow(const std::string& display, const std::string& title) 
 std::string lockedJournal(const ProgramCopy& program) {
     storm::StormJournal journal;
     journal.record.simulatorFolder = program.simulator();
+    journal.simulatorLocation = platform::resolvedPath(program.simulator()).value_or(program.simulator());
     journal.record.route = "Zonnedal";
     journal.record.rainEnvNames = {"rain.env"};
     journal.record.rainSoundNames = {"rain_in.sms", "rain_ex.sms"};
