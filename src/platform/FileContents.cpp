@@ -21,8 +21,8 @@ bool exists(std::string_view windowsPath, unsigned attributeFilter) {
 std::optional<std::string> readWholeFile(std::string_view path) {
     const auto host = toHostPath(path);
     std::error_code ec;
-    if (!host || !fs::is_regular_file(*host, ec)) return std::nullopt;
-    std::ifstream in(*host, std::ios::binary);
+    if (!host || !fs::is_regular_file(fileSystemPath(*host), ec)) return std::nullopt;
+    std::ifstream in(fileSystemPath(*host), std::ios::binary);
     if (!in) return std::nullopt;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return std::nullopt;
@@ -41,10 +41,12 @@ bool sameContents(std::string_view a, std::string_view b) {
     const auto hostA = toHostPath(a);
     const auto hostB = toHostPath(b);
     std::error_code ec;
-    if (!hostA || !hostB || !fs::is_regular_file(*hostA, ec) || !fs::is_regular_file(*hostB, ec)) return false;
-    const auto size = fs::file_size(*hostA, ec);
-    if (ec || size != fs::file_size(*hostB, ec) || ec) return false;
-    std::ifstream inA(*hostA, std::ios::binary), inB(*hostB, std::ios::binary);
+    if (!hostA || !hostB) return false;
+    const fs::path pathA = fileSystemPath(*hostA), pathB = fileSystemPath(*hostB);
+    if (!fs::is_regular_file(pathA, ec) || !fs::is_regular_file(pathB, ec)) return false;
+    const auto size = fs::file_size(pathA, ec);
+    if (ec || size != fs::file_size(pathB, ec) || ec) return false;
+    std::ifstream inA(pathA, std::ios::binary), inB(pathB, std::ios::binary);
     if (!inA || !inB) return false;
     std::array<char, 1 << 16> bufferA, bufferB;
     while (inA && inB) {
@@ -60,8 +62,10 @@ bool moveEntry(std::string_view from, std::string_view to) {
     const auto hostFrom = toHostPath(from);
     const auto hostTo = toHostPath(to);
     std::error_code ec;
-    if (!hostFrom || !hostTo || !fs::exists(*hostFrom, ec) || fs::exists(*hostTo, ec)) return false;
-    fs::rename(*hostFrom, *hostTo, ec);
+    if (!hostFrom || !hostTo) return false;
+    const fs::path source = fileSystemPath(*hostFrom), target = fileSystemPath(*hostTo);
+    if (!fs::exists(source, ec) || fs::exists(target, ec)) return false;
+    fs::rename(source, target, ec);
     return !ec;
 }
 

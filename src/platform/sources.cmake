@@ -16,6 +16,8 @@ if(WIN32)
     ${_dir}/win/RegistryWin.cpp
     ${_dir}/win/WindowFinderWin.cpp
     ${_dir}/win/ProcessWin.cpp
+    ${_dir}/win/ShellWin.cpp
+    ${_dir}/win/WideText.cpp
   )
 else()
   list(APPEND BRONTARA_CORE_SOURCES
