@@ -89,6 +89,15 @@ AceFile readAce(const std::vector<std::uint8_t>& b) {
     return f;
 }
 
+std::int32_t surfaceCodeFor(const std::vector<AceChannel>& channels) {
+    bool mask = false;
+    for (const AceChannel& c : channels) {
+        if (c.type == 6 && c.bits == 8) return 0x11;
+        mask |= c.type == 2;
+    }
+    return mask ? 0x10 : 0x0E;
+}
+
 const std::vector<std::uint8_t>* plane(const AceFile& f, const AceLevel& level, std::uint64_t type) {
     for (std::size_t c = 0; c < f.channels.size(); ++c)
         if (f.channels[c].type == type) return &level.planes[c];

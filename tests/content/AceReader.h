@@ -32,6 +32,10 @@ struct AceFile {
 // following the stored offsets. Throws std::runtime_error on a malformed file.
 AceFile readAce(const std::vector<std::uint8_t>& bytes);
 
+// The surface format code that says what the channels hold: 0x11 with an
+// 8-bit alpha, 0x10 with only a 1-bit mask, 0x0E when opaque.
+std::int32_t surfaceCodeFor(const std::vector<AceChannel>& channels);
+
 // The plane of channel `type` in a level, or nullptr.
 const std::vector<std::uint8_t>* plane(const AceFile& f, const AceLevel& level, std::uint64_t type);
 

@@ -55,7 +55,10 @@ TEST_P(AceTexture, HeaderIsUncompressedMipmappedChannelRows) {
     EXPECT_EQ(ace_.flags, 0x01);
     EXPECT_EQ(ace_.width, GetParam().side);
     EXPECT_EQ(ace_.height, GetParam().side);
-    EXPECT_EQ(ace_.surface, 0x0E);
+    // A reader that trusts this code draws alpha textures marked opaque as
+    // solid colour over the whole sky.
+    EXPECT_EQ(ace_.surface, surfaceCodeFor(ace_.channels));
+    EXPECT_EQ(ace_.surface, hasAlpha(GetParam().kind) ? 0x11 : 0x0E);
     for (std::size_t at = 0x28; at < 0xA8; ++at)
         ASSERT_EQ(bytes_[at], 0) << "unused header byte at " << at;
 }
@@ -126,6 +129,20 @@ TEST_P(AceTexture, EachLevelIsTheBoxFilteredLevelAbove) {
             }
         }
     }
+}
+
+TEST(contentAceSurfaceCode, FollowsTheChannels) {
+    const struct {
+        std::vector<AceChannel> channels;
+        std::int32_t code;
+    } cases[] = {
+        {{{8, 3}, {8, 4}, {8, 5}}, 0x0E},
+        {{{8, 3}, {8, 4}, {8, 5}, {1, 2}}, 0x10},
+        {{{8, 3}, {8, 4}, {8, 5}, {8, 6}}, 0x11},
+        {{{8, 3}, {8, 4}, {8, 5}, {1, 2}, {8, 6}}, 0x11},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(surfaceCodeFor(c.channels), c.code) << c.channels.size() << " channels";
 }
 
 INSTANTIATE_TEST_SUITE_P(content, AceTexture, testing::ValuesIn(kTextureCases), [](const auto& info) {

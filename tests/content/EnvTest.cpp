@@ -27,14 +27,6 @@ class contentEnvironment : public testing::Test {
         }
         return n->values.front().text;
     }
-    // The texture a world_anim_shader (or world_shader's parent) names.
-    static std::string textureOf(const StfNode& withShader) {
-        const StfNode* anim = withShader.child("world_anim_shader");
-        const StfNode* shader = anim ? anim->child("world_shader") : withShader.child("world_shader");
-        const StfNode* slots = shader ? shader->child("terrain_texslots") : nullptr;
-        const StfNode* slot = slots ? slots->child("terrain_texslot") : nullptr;
-        return slot && !slot->values.empty() ? slot->values.front().text : std::string();
-    }
     StfNode root_;
     const StfNode* world_ = nullptr;
     const StfNode* sky_ = nullptr;
@@ -68,7 +60,18 @@ TEST_F(contentEnvironment, SkyHasDayNightAndCloudLayers) {
     const double behind = std::stod(value(*sky_, "world_sky_nlayers_behind_satellites"));
     EXPECT_GE(behind, 1);
     EXPECT_LE(behind, static_cast<double>(layers.size()));
-    EXPECT_NE(sky_->child("world_sky_horizon"), nullptr);
+}
+
+// Real files give the horizon a plain Diffuse shader and no texture.
+TEST_F(contentEnvironment, HorizonIsDiffuseWithoutATexture) {
+    const StfNode* horizon = sky_->child("world_sky_horizon");
+    ASSERT_NE(horizon, nullptr);
+    const StfNode* shader = horizon->child("world_shader");
+    ASSERT_NE(shader, nullptr);
+    ASSERT_EQ(shader->values.size(), 1u);
+    EXPECT_EQ(shader->values.front().text, "Diffuse");
+    EXPECT_FALSE(shader->values.front().quoted);
+    EXPECT_TRUE(shader->children.empty()) << "the horizon names no texture slot";
 }
 
 TEST_F(contentEnvironment, SatellitesAreSunThenMoonWithFieldsInOrder) {
@@ -89,12 +92,18 @@ TEST_F(contentEnvironment, SatellitesAreSunThenMoonWithFieldsInOrder) {
         "world_sky_satellite_light",
         "world_anim_shader",
     };
+    // The scales of real files: smaller ones make sun and moon near-invisible specks.
+    const std::pair<std::string, std::string> scales[] = {{"800", "400"}, {"400", "350"}};
     for (std::size_t s = 0; s < sats.size(); ++s) {
         std::vector<std::string> names;
         for (const StfNode& c : sats[s]->children)
             names.push_back(c.name);
         EXPECT_EQ(names, order) << "satellite " << s;
         EXPECT_EQ(value(*sats[s], "world_sky_satellite_light"), s == 0 ? "1" : "0");
+        EXPECT_EQ(value(*sats[s], "world_sky_satellite_low_scale"), scales[s].first) << "satellite " << s;
+        EXPECT_EQ(value(*sats[s], "world_sky_satellite_high_scale"), scales[s].second) << "satellite " << s;
+        // A lightning texture on a satellite would be a flash that never goes out.
+        EXPECT_EQ(textureOf(*sats[s]), "ZKT_Transparant.ace") << "satellite " << s;
     }
 }
 
@@ -122,7 +131,7 @@ TEST_F(contentEnvironment, TimesAndColoursAreWellFormed) {
 }
 
 // The lightning layers must stay dark in a simulator that shows only the
-// first frame of an animation.
+// first, or only the last, frame of an animation.
 TEST_F(contentEnvironment, AnimatedLightningStartsOnADarkFrame) {
     int animated = 0;
     for (const StfNode* l : sky_->child("world_sky_layers")->all("world_sky_layer")) {
@@ -137,6 +146,10 @@ TEST_F(contentEnvironment, AnimatedLightningStartsOnADarkFrame) {
         ASSERT_NE(first, nullptr);
         for (const StfValue& v : first->values)
             EXPECT_LT(number(v), 0.01) << tex;
+        const StfNode* last = frames.back()->child("world_anim_shader_frame_uvtiles");
+        ASSERT_NE(last, nullptr);
+        for (const StfValue& v : last->values)
+            EXPECT_LT(number(v), 0.01) << tex << ": the last frame must be dark too";
         int lit = 0;
         for (const StfNode* f : frames) {
             const StfNode* tiles = f->child("world_anim_shader_frame_uvtiles");
@@ -150,9 +163,12 @@ TEST_F(contentEnvironment, AnimatedLightningStartsOnADarkFrame) {
 TEST_F(contentEnvironment, RainsHardWithWindAndWater) {
     const StfNode* rain = world_->child("world_precipitation");
     ASSERT_NE(rain, nullptr);
-    EXPECT_EQ(value(*rain, "world_precipitation_type"), "rain");
-    EXPECT_GE(std::stod(value(*rain, "world_precipitation_density")), 50);
-    EXPECT_GT(std::stod(value(*rain, "world_precipitation_speed")), 0);
+    // The full token, unquoted, as real rain files write it.
+    const StfNode* type = rain->child("world_precipitation_type");
+    ASSERT_NE(type, nullptr);
+    ASSERT_EQ(type->values.size(), 1u);
+    EXPECT_EQ(type->values.front().text, "world_precipitation_type_rain");
+    EXPECT_FALSE(type->values.front().quoted);
     EXPECT_NE(rain->child("world_anim_shader"), nullptr);
 
     const StfNode* wind = world_->child("world_wind");
@@ -164,6 +180,12 @@ TEST_F(contentEnvironment, RainsHardWithWindAndWater) {
     const StfNode* water = world_->child("world_water");
     ASSERT_NE(water, nullptr);
     EXPECT_FALSE(water->child("world_water_layers")->all("world_water_layer").empty());
+    // Real files name a .raw file as the patch map, never a texture.
+    const StfNode* patch = water->child("world_water_terrain_patch_map");
+    ASSERT_NE(patch, nullptr);
+    ASSERT_EQ(patch->values.size(), 2u);
+    EXPECT_TRUE(patch->values[1].quoted);
+    EXPECT_TRUE(patch->values[1].text.ends_with(".raw")) << patch->values[1].text;
 }
 
 } // namespace

@@ -119,6 +119,7 @@ TEST(contentGeneratorAce, SmallTextureReadsBackTexelForTexel) {
     const AceFile f =
         readAce(stormgen::encodeAce(stormgen::buildMipChain(img, true), stormgen::AceLayout::Alpha));
     ASSERT_EQ(f.levels.size(), 3u);
+    EXPECT_EQ(f.surface, 0x11) << "8-bit alpha";
     const auto& red = *plane(f, f.levels[0], 3);
     const auto& alpha = *plane(f, f.levels[0], 6);
     const auto& mask = *plane(f, f.levels[0], 2);
@@ -130,6 +131,10 @@ TEST(contentGeneratorAce, SmallTextureReadsBackTexelForTexel) {
     // 1 x 1: mean alpha 0.5 -> 128 (rounded half up), mask set.
     EXPECT_EQ((*plane(f, f.levels[2], 6))[0], 128);
     EXPECT_EQ((*plane(f, f.levels[2], 2))[0], 1);
+    const AceFile opaque =
+        readAce(stormgen::encodeAce(stormgen::buildMipChain(img, false), stormgen::AceLayout::Opaque));
+    EXPECT_EQ(opaque.surface, 0x0E);
+    EXPECT_EQ(opaque.channelCount, 3);
     EXPECT_THROW(stormgen::buildMipChain(stormgen::Image(4, 2), false), std::invalid_argument);
     EXPECT_THROW(stormgen::buildMipChain(stormgen::Image(6, 6), false), std::invalid_argument);
 }

@@ -22,18 +22,22 @@ std::ostream& operator<<(std::ostream& os, const ReferenceCase& c) {
     return os << c.file.path;
 }
 
-std::vector<std::string> quotedValues(const StfNode& root) {
+// The water patch map names a .raw file, as real environment files do; no
+// .raw file is installed, so it is the one name that is not a storm file.
+const std::string kPatchMap = "world_water_terrain_patch_map";
+
+std::vector<std::string> quotedValues(const StfNode& root, bool withPatchMap = true) {
     std::vector<std::string> out;
     for (const StfNode* b : allBlocks(root))
         for (const StfValue& v : b->values)
-            if (v.quoted) out.push_back(v.text);
+            if (v.quoted && (withPatchMap || b->name != kPatchMap)) out.push_back(v.text);
     return out;
 }
 
 class StormReferences : public testing::TestWithParam<ReferenceCase> {};
 
 TEST_P(StormReferences, NameOnlyInstalledFilesByBareName) {
-    const auto names = quotedValues(loadStf(GetParam().file));
+    const auto names = quotedValues(loadStf(GetParam().file), false);
     ASSERT_FALSE(names.empty());
     for (const std::string& n : names) {
         EXPECT_EQ(n.find_first_of("/\\:"), std::string::npos) << n << " is not a bare file name";
@@ -46,6 +50,21 @@ TEST_P(StormReferences, NameOnlyInstalledFilesByBareName) {
         EXPECT_TRUE(std::filesystem::is_regular_file(dumpFolder() + "/" + GetParam().folder + "/" + n))
             << n << " is missing from the data folder";
     }
+}
+
+TEST(contentReferencesPatchMap, NamesARawFileThatIsNotInstalled) {
+    const StfNode root = loadStf(kEnvironmentFile);
+    int maps = 0;
+    for (const StfNode* b : allBlocks(root)) {
+        if (b->name != kPatchMap) continue;
+        ++maps;
+        ASSERT_EQ(b->values.size(), 2u);
+        const std::string& n = b->values[1].text;
+        EXPECT_TRUE(n.ends_with(".raw")) << n;
+        EXPECT_EQ(n.find_first_of("/\\:"), std::string::npos) << n << " is not a bare file name";
+        EXPECT_FALSE(std::filesystem::exists(dumpFolder() + "/Textures/" + n));
+    }
+    EXPECT_EQ(maps, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(content, StormReferences,

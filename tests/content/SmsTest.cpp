@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace content_tests {
 namespace {
 
@@ -80,6 +82,45 @@ TEST_P(StormSms, EveryGroupActivatesForItsCamerasOnly) {
     }
 }
 
+// A source is turned off only by its Deactivation block: without one, the
+// in-cab and the outside sets play together after the first change of view.
+// Each group deactivates on exactly the views it is not activated for.
+TEST_P(StormSms, EveryGroupDeactivatesOnTheOtherCameras) {
+    const std::set<std::string> all = {"CabCam", "ExternalCam", "PassengerCam"};
+    for (const StfNode* group : groups(root_)) {
+        ASSERT_GE(group->children.size(), 2u);
+        EXPECT_EQ(group->children[1].name, "Deactivation") << "right after the Activation";
+        const StfNode* a = group->child("Activation");
+        const StfNode* d = group->child("Deactivation");
+        ASSERT_TRUE(a && d) << "group " << group->values.front().text;
+        std::set<std::string> on, off;
+        for (const StfNode& c : a->children)
+            on.insert(c.name);
+        for (const StfNode& c : d->children) {
+            off.insert(c.name);
+            EXPECT_TRUE(c.values.empty() && c.children.empty()) << c.name << " ( ) takes nothing";
+            EXPECT_EQ(on.count(c.name), 0u) << c.name << " both activates and deactivates";
+        }
+        std::set<std::string> both = on;
+        both.insert(off.begin(), off.end());
+        EXPECT_EQ(both, all) << "every view either plays or stops the source";
+        EXPECT_FALSE(off.empty());
+    }
+}
+
+// A Random_Trigger sets its stream's volume from Volume_Min_Max at every clap,
+// so a Volume on the thunder stream would be a second, ignored setting.
+TEST_P(StormSms, ThunderVolumeHasOneSource) {
+    for (const StfNode* group : groups(root_)) {
+        const auto s = streams(*group);
+        ASSERT_EQ(s.size(), 2u);
+        EXPECT_NE(s[0]->child("Volume"), nullptr) << "the rain bed sets its own volume";
+        ASSERT_NE(s[1]->child("Triggers"), nullptr);
+        ASSERT_NE(s[1]->child("Triggers")->child("Random_Trigger"), nullptr);
+        EXPECT_EQ(s[1]->child("Volume"), nullptr) << "the thunder's volume comes from Volume_Min_Max only";
+    }
+}
+
 TEST_P(StormSms, NoStereoAnywhere) {
     for (const StfNode* b : allBlocks(root_))
         EXPECT_NE(b->name, "Stereo") << "on line " << b->line << ": mono sounds would play at double speed";
@@ -140,14 +181,18 @@ INSTANTIATE_TEST_SUITE_P(content, StormSms, testing::ValuesIn(kSmsCases), [](con
     return info.param.cameras.size() == 1 ? "External" : "InCab";
 });
 
-// Numbers of one kind from every group and stream, in file order.
+// Every volume setting of every group and stream, in file order.
 std::vector<double> volumes(const StfNode& root) {
     std::vector<double> out;
     for (const StfNode* group : groups(root)) {
         for (const StfNode* s : streams(*group)) {
-            out.push_back(number(s->child("Volume")->values.front()));
-            if (const StfNode* r = s->child("Triggers")->child("Random_Trigger"))
-                out.push_back(number(r->child("Volume_Min_Max")->values[1]));
+            if (const StfNode* v = s->child("Volume")) out.push_back(number(v->values.front()));
+            const StfNode* triggers = s->child("Triggers");
+            const StfNode* r = triggers ? triggers->child("Random_Trigger") : nullptr;
+            const StfNode* range = r ? r->child("Volume_Min_Max") : nullptr;
+            if (range)
+                for (const StfValue& v : range->values)
+                    out.push_back(number(v));
         }
     }
     return out;

@@ -31,4 +31,12 @@ double number(const StfValue& v) {
     return d;
 }
 
+std::string textureOf(const StfNode& withShader) {
+    const StfNode* anim = withShader.child("world_anim_shader");
+    const StfNode* shader = anim ? anim->child("world_shader") : withShader.child("world_shader");
+    const StfNode* slots = shader ? shader->child("terrain_texslots") : nullptr;
+    const StfNode* slot = slots ? slots->child("terrain_texslot") : nullptr;
+    return slot && !slot->values.empty() ? slot->values.front().text : std::string();
+}
+
 } // namespace content_tests

@@ -24,4 +24,8 @@ std::vector<const StfNode*> allBlocks(const StfNode& root);
 // The value as a number; fails the test if it is not one.
 double number(const StfValue& v);
 
+// The texture an environment block with a world_anim_shader (or a bare
+// world_shader) names, or "" when it names none.
+std::string textureOf(const StfNode& withShader);
+
 } // namespace content_tests

@@ -11,9 +11,11 @@ namespace {
 
 constexpr char kSignature[] = "SIMISA@@@@@@@@@@";
 constexpr std::int32_t kFlagMipmaps = 0x01;
-// Readers of channel-row files ignore the surface code; 0x0E is what writers
-// put there.
-constexpr std::int32_t kSurfaceCode = 0x0E;
+// Surface format codes. A reader that trusts the code over the channel
+// descriptors draws a texture marked opaque without its transparency, so the
+// code must say what the channels hold (0x10 would be a 1-bit mask alone).
+constexpr std::int32_t kOpaqueCode = 0x0E;
+constexpr std::int32_t kAlphaCode = 0x11; // RGB with an 8-bit alpha
 constexpr size_t kDescriptorsAt = 0xA8;
 
 enum ChannelType : std::uint64_t { Mask = 2, Red = 3, Green = 4, Blue = 5, AlphaChannel = 6 };
@@ -89,7 +91,7 @@ std::vector<std::uint8_t> encodeAce(const std::vector<Image>& chain, AceLayout l
     putU32(out, 0x14, kFlagMipmaps);
     putU32(out, 0x18, static_cast<std::uint32_t>(chain.front().width()));
     putU32(out, 0x1C, static_cast<std::uint32_t>(chain.front().height()));
-    putU32(out, 0x20, kSurfaceCode);
+    putU32(out, 0x20, layout == AceLayout::Alpha ? kAlphaCode : kOpaqueCode);
     putU32(out, 0x24, static_cast<std::uint32_t>(channels.size()));
     for (size_t i = 0; i < channels.size(); ++i) {
         putU64(out, kDescriptorsAt + 16 * i, channels[i].bits);

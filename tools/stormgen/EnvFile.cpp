@@ -104,19 +104,28 @@ void writeSatellite(StfWriter& w, const Satellite& s) {
     w.close();
 }
 
-// A dome profile from below the horizon up to the flat top, scaled per layer
-// so that nearer layers sit inside farther ones.
-std::vector<std::pair<int, int>> domeEdge(int topRadius, int topHeight) {
-    return {{-topHeight / 4, topRadius * 17 / 10},
-            {topHeight / 5, topRadius * 16 / 10},
-            {topHeight * 2 / 3, topRadius * 13 / 10},
-            {topHeight, topRadius}};
+// A dome of 8 faces, as in real environment files: a flat top of radius
+// 660 to 800 and an edge that widens towards the horizon, to 1950 for the
+// farthest layer. Nearer layers are scaled down, so they sit inside farther
+// ones.
+SkyLayer dome(int topRadius, AnimShader anim) {
+    const int h = topRadius / 2;
+    return {{},
+            {},
+            8,
+            topRadius,
+            h,
+            {{-h / 4, topRadius * 39 / 16},
+             {h / 5, topRadius * 9 / 4},
+             {h * 2 / 3, topRadius * 3 / 2},
+             {h, topRadius}},
+            std::move(anim)};
 }
 
 // Lightning layers: nothing shows on most frames, where the texture is shrunk
 // onto its fully transparent corner; on `lit` frames it spans the layer
-// `tilesOn` times. The first frame is dark, so a simulator that does not
-// animate these layers simply shows no lightning.
+// `tilesOn` times. The first and the last frames are dark, so a simulator
+// that shows either of them without animating shows no lightning.
 std::vector<Frame> lightningFrames(int count, const std::vector<int>& lit, const std::string& tilesOn) {
     std::vector<Frame> frames(static_cast<size_t>(count), tiles("0.001", "0.001"));
     for (int i : lit)
@@ -124,54 +133,49 @@ std::vector<Frame> lightningFrames(int count, const std::vector<int>& lit, const
     return frames;
 }
 
+Frame scud(const std::string& scrollU, const std::string& scrollV) {
+    return {{"world_anim_shader_frame_uvtiles", "3 3"},
+            {"world_anim_shader_frame_uvscroll", scrollU + " " + scrollV}};
+}
+
+// The order matters to readers that do not animate or draw only some layers:
+// one takes layer 0 as the day sky, a layer with a fade-in as the night sky
+// (and its tiling for the day sky's), the first further layer as the cloud
+// layer and the last further layer's last frame for the cloud tiling. So the
+// storm deck comes first, the night layer tiles like it, a scud layer comes
+// next and a scud layer with the same tiling comes last; the lightning lies
+// between them.
 std::vector<SkyLayer> skyLayers() {
     constexpr int kFrames = 50; // at 0.12 s: one flash sequence every 6 s
-    return {
-        // 0: the day sky, a closed deck of storm clouds.
-        {{}, {}, 24, 3500, 1400, domeEdge(3500, 1400), {{}, {tiles("2", "2")}, "BlendATex", kStormSky}},
-        // 1: the night sky: no stars through a storm, so a transparent layer.
-        {std::pair{std::string("18:30:00"), std::string("20:30:00")},
-         std::pair{std::string("05:00:00"), std::string("07:00:00")},
-         24,
-         3400,
-         1350,
-         domeEdge(3400, 1350),
-         {{}, {tiles("1", "1")}, "BlendATex", kTransparent}},
-        // 2: sheet lightning lighting up the cloud deck.
-        {{},
-         {},
-         24,
-         3200,
-         1250,
-         domeEdge(3200, 1250),
-         {std::string("0.12"), lightningFrames(kFrames, {30, 32, 33}, "1"), "BlendATex", kFlash}},
-        // 3: forked bolts below the deck, in step with the flash.
-        {{},
-         {},
-         24,
-         3000,
-         1150,
-         domeEdge(3000, 1150),
-         {std::string("0.12"), lightningFrames(kFrames, {30, 33}, "3"), "BlendATex", kBolt}},
-        // 4: low, fast scud clouds in front of everything.
-        {{},
-         {},
-         24,
-         2600,
-         900,
-         domeEdge(2600, 900),
-         {{},
-          {{{"world_anim_shader_frame_uvtiles", "3 3"}, {"world_anim_shader_frame_uvscroll", "0.006 0.002"}}},
-          "BlendATex",
-          kLowClouds}},
-    };
+    std::vector<SkyLayer> layers;
+    // 0: the day sky, a closed deck of storm clouds.
+    layers.push_back(dome(800, {{}, {tiles("2", "2")}, "BlendATex", kStormSky}));
+    // 1: the night sky: no stars through a storm, so a transparent layer.
+    SkyLayer night = dome(780, {{}, {tiles("2", "2")}, "BlendATex", kTransparent});
+    night.fadeIn = {"18:30:00", "20:30:00"};
+    night.fadeOut = {"05:00:00", "07:00:00"};
+    layers.push_back(std::move(night));
+    // 2: high scud drifting slowly under the deck.
+    layers.push_back(dome(740, {{}, {scud("0.002", "0.001")}, "BlendATex", kLowClouds}));
+    // 3: sheet lightning lighting up the clouds.
+    layers.push_back(
+        dome(720, {std::string("0.12"), lightningFrames(kFrames, {30, 32, 33}, "1"), "BlendATex", kFlash}));
+    // 4: forked bolts, in step with the flash.
+    layers.push_back(
+        dome(690, {std::string("0.12"), lightningFrames(kFrames, {30, 33}, "3"), "BlendATex", kBolt}));
+    // 5: low, fast scud in front of everything.
+    layers.push_back(dome(660, {{}, {scud("0.006", "0.002")}, "BlendATex", kLowClouds}));
+    return layers;
 }
 
 std::vector<Satellite> satellites() {
+    // The scales are those of real files (sun 800 and 400, moon 400 and 350).
+    // At that size any glow would hang over the storm as a lamp that never
+    // goes out, so both are drawn with the transparent texture: only their
+    // dim light colours reach the scene.
     return {
-        // The sun: only a diffuse glow through the clouds, light kept dim.
-        {"1.4",
-         "1.0",
+        {"800",
+         "400",
          "90",
          "06:00:00",
          "20:00:00",
@@ -182,10 +186,9 @@ std::vector<Satellite> satellites() {
          "ff3c4048",
          "ff2a2c32",
          1,
-         {{}, {tiles("1", "1")}, "AddATexDiff", kFlash}},
-        // The moon: hidden behind the storm.
-        {"1.0",
-         "0.8",
+         {{}, {tiles("1", "1")}, "AddATexDiff", kTransparent}},
+        {"400",
+         "350",
          "270",
          "19:00:00",
          "07:00:00",
@@ -211,16 +214,17 @@ std::vector<std::uint8_t> makeStormEnvironment() {
     w.leaf("world_fog_night_colour", "ff0c0d11");
 
     w.open("world_sky");
-    // The day and night skies sit behind the sun and moon; flashes, bolts
-    // and low clouds in front of them.
+    // The day and night skies sit behind the sun and moon; clouds, flashes
+    // and bolts in front of them.
     w.leaf("world_sky_nlayers_behind_satellites", "2");
     const std::vector<SkyLayer> layers = skyLayers();
     w.open("world_sky_layers", integer(static_cast<long long>(layers.size())));
     for (const SkyLayer& l : layers)
         writeSkyLayer(w, l);
     w.close();
+    // As in real files: a plain Diffuse shader without a texture slot.
     w.open("world_sky_horizon");
-    writeShader(w, "BlendATex", kStormSky);
+    w.leaf("world_shader", "Diffuse");
     w.close();
     const std::vector<Satellite> sats = satellites();
     w.open("world_sky_satellites", integer(static_cast<long long>(sats.size())));
@@ -231,7 +235,9 @@ std::vector<std::uint8_t> makeStormEnvironment() {
 
     // Rough, dark water: the storm sky under scudding cloud.
     w.open("world_water");
-    w.leaf("world_water_terrain_patch_map", "0 " + quoted(std::string(kTransparent)));
+    // Real files name a .raw file here, one that routes do not seem to ship;
+    // Brontara installs none either.
+    w.leaf("world_water_terrain_patch_map", "0 " + quoted(std::string(kWaterPatchMap)));
     w.leaf("world_water_wave_height", "2");
     w.leaf("world_water_wave_speed", "6");
     const std::vector<std::pair<std::string, AnimShader>> water = {
@@ -253,11 +259,12 @@ std::vector<std::uint8_t> makeStormEnvironment() {
     w.close();
     w.close();
 
-    // Heavy rain; the drops drawn with the soft blue-white glow.
+    // Rain as real rain files have it (the only density and speed known to
+    // work); the drops drawn with the soft blue-white glow.
     w.open("world_precipitation");
-    w.leaf("world_precipitation_type", "rain");
-    w.leaf("world_precipitation_density", "100");
-    w.leaf("world_precipitation_speed", "10");
+    w.leaf("world_precipitation_type", "world_precipitation_type_rain");
+    w.leaf("world_precipitation_density", "2048");
+    w.leaf("world_precipitation_speed", "40");
     writeAnimShader(w, {{}, {tiles("1", "1")}, "BlendATex", kFlash});
     w.close();
 

@@ -4,6 +4,7 @@
 #include "StormFiles.h"
 
 #include <string>
+#include <vector>
 
 namespace stormgen {
 
@@ -24,16 +25,33 @@ constexpr GroupPlan kGroups[] = {
     {0, 4, 20, 70},
 };
 
+// The thunder stream has no Volume of its own: its Random_Trigger sets the
+// stream's volume from Volume_Min_Max at every clap, so that is its only one.
 struct Levels {
     const char* rainVolume;
-    const char* thunderVolume;
     const char* thunderMin;
     const char* thunderMax;
 };
 
 // Inside the cab the storm is heard through the body of the locomotive.
-constexpr Levels kInCab{"0.45", "0.6", "0.35", "0.8"};
-constexpr Levels kExternal{"0.8", "1.0", "0.5", "1.0"};
+constexpr Levels kInCab{"0.45", "0.35", "0.8"};
+constexpr Levels kExternal{"0.8", "0.5", "1.0"};
+
+// A source plays while the view is one of the cameras it is activated for,
+// and is turned off only by a Deactivation block naming the other views.
+struct Cameras {
+    std::vector<const char*> on, off;
+};
+
+const Cameras kInCabCameras{{"CabCam", "PassengerCam"}, {"ExternalCam"}};
+const Cameras kExternalCameras{{"ExternalCam"}, {"CabCam", "PassengerCam"}};
+
+void writeCameraBlock(StfWriter& w, const char* block, const std::vector<const char*>& cameras) {
+    w.open(block);
+    for (const char* c : cameras)
+        w.leaf(c);
+    w.close();
+}
 
 std::string fileEntry(std::string_view name) {
     return "File ( " + quoted(std::string(name)) + " -1 )";
@@ -57,7 +75,6 @@ void writeRainStream(StfWriter& w, const Levels& lv) {
 void writeThunderStream(StfWriter& w, const Levels& lv, const GroupPlan& g) {
     w.open("Stream");
     w.leaf("Priority", "6");
-    w.leaf("Volume", lv.thunderVolume);
     w.open("Triggers", "1");
     w.open("Random_Trigger");
     w.leaf("Delay_Min_Max", integer(g.delayMin) + " " + integer(g.delayMax));
@@ -78,19 +95,14 @@ void writeThunderStream(StfWriter& w, const Levels& lv, const GroupPlan& g) {
 
 std::vector<std::uint8_t> makeRainSms(Listener listener) {
     const Levels& lv = listener == Listener::InCab ? kInCab : kExternal;
+    const Cameras& cams = listener == Listener::InCab ? kInCabCameras : kExternalCameras;
     StfWriter w("SIMISA@@@@@@@@@@JINX0x1t______");
     w.open("Tr_SMS");
     for (const GroupPlan& g : kGroups) {
         // Mono sounds and no Stereo ( ): with it they would play at double speed.
         w.open("ScalabiltyGroup", integer(g.level));
-        w.open("Activation");
-        if (listener == Listener::InCab) {
-            w.leaf("CabCam");
-            w.leaf("PassengerCam");
-        } else {
-            w.leaf("ExternalCam");
-        }
-        w.close();
+        writeCameraBlock(w, "Activation", cams.on);
+        writeCameraBlock(w, "Deactivation", cams.off);
         w.open("Streams", "2");
         writeRainStream(w, lv);
         writeThunderStream(w, lv, g);

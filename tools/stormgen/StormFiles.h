@@ -12,6 +12,9 @@ inline constexpr std::string_view kLowClouds = "ZKT_snowskylo.ace";
 inline constexpr std::string_view kFlash = "ZKT_LichtFlits.ace";
 inline constexpr std::string_view kBolt = "ZKT_Bliksem.ace";
 inline constexpr std::string_view kTransparent = "ZKT_Transparant.ace";
+// Named by the environment file's water patch map, as real files name a .raw
+// file there; no such file is generated or installed.
+inline constexpr std::string_view kWaterPatchMap = "ZKT_Water.raw";
 
 inline constexpr std::array<std::string_view, 9> kThunderSounds = {
     "ZKT_Onweer1.wav", "ZKT_Onweer2.wav", "ZKT_Onweer3.wav", "ZKT_Onweer4.wav", "ZKT_Onweer5.wav",
