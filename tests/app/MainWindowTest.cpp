@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/TextMetrics.h"
 
 #include "platform/Platform.h"
 
@@ -12,8 +13,10 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -21,6 +24,7 @@ using Box = testing_support::ScriptedPlatform::Box;
 const QString kPlaceholder = QStringLiteral("Geen route geselecteerd");
 
 TEST_F(MainWindowFixture, ControlsStandWhereTheDesignPutsThem) {
+    SKIP_WITHOUT_REAL_FONTS();
     struct Place {
         const char* name;
         QRect geometry;
@@ -106,6 +110,7 @@ TEST_F(MainWindowFixture, RouteListStaysEmptyWithoutAReadableRoutesFolder) {
     EXPECT_TRUE(platform.boxes.empty());
 }
 
+#ifndef _WIN32 // links need privileges on Windows, and folder permissions are not POSIX modes there
 TEST_F(MainWindowFixture, RouteListPassesOverLinkLoopsAndEntriesItCannotRead) {
     tmp.mkdir("sim/Routes/Echt");
     ASSERT_EQ(symlink("Lus2", (tmp / "sim/Routes/Lus1").c_str()), 0);
@@ -118,6 +123,7 @@ TEST_F(MainWindowFixture, RouteListPassesOverLinkLoopsAndEntriesItCannotRead) {
     EXPECT_EQ(routes(), names({"Dicht", "Echt", "Verwijzing"}));
     chmod((tmp / "sim/Routes/Dicht").c_str(), 0755);
 }
+#endif
 
 TEST_F(MainWindowFixture, RouteListTakesTenThousandRoutes) {
     for (int i = 0; i < 10000; ++i)

@@ -1,5 +1,6 @@
 // Captions longer than the Dutch ones the controls are sized for.
 #include "LocationFixture.h"
+#include "support/TextMetrics.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -34,6 +35,7 @@ class CaptionFit : public LocationFixture {
 };
 
 TEST_F(CaptionFit, TheDutchCaptionsFitTheDesignAsItStands) {
+    SKIP_WITHOUT_REAL_FONTS();
     showIn("Nederlands", [](TLocatie_form& f) {
         EXPECT_TRUE(labelShowsAll(f.Label1));
         EXPECT_TRUE(buttonShowsAll(f.Button1));
@@ -48,6 +50,7 @@ TEST_F(CaptionFit, TheDutchCaptionsFitTheDesignAsItStands) {
 }
 
 TEST_F(CaptionFit, LongerCaptionsAreShownWholeAndTheButtonsStayInTheWindow) {
+    SKIP_WITHOUT_REAL_FONTS();
     writeLanguageFile("Lang",
                       "[locatie scherm]\n"
                       "label1=Before you can go on, please tell &Brontara in which folder Microsoft Train "

@@ -146,8 +146,9 @@ TEST(IniDifferential, ReadsAgreeWithGetPrivateProfileString) {
         const std::string windows = windowsRead(file, row.section, row.key, row.fallback);
         if (row.deliberateDifference) {
             EXPECT_EQ(ours, row.ours) << row.deliberateDifference;
-            if (!(row.wineDiffers && underWine()))
+            if (!(row.wineDiffers && underWine())) {
                 EXPECT_NE(ours, windows) << "listed as a difference, but both agree";
+            }
         } else {
             EXPECT_EQ(ours, windows);
         }
@@ -189,8 +190,12 @@ TEST(IniDifferential, WritesAgreeWithWritePrivateProfileString) {
         platform::ini::writeString(ours, row.section, row.key, row.value);
         ASSERT_TRUE(WritePrivateProfileStringA(row.section, row.key, row.value, windows.c_str()));
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, windows.c_str()); // flush Windows' cache
-        if (row.wineDiffers) EXPECT_EQ(bytesOf(ours), row.expected);
-        if (!(row.wineDiffers && underWine())) EXPECT_EQ(bytesOf(ours), bytesOf(windows));
+        if (row.wineDiffers) {
+            EXPECT_EQ(bytesOf(ours), row.expected);
+        }
+        if (!(row.wineDiffers && underWine())) {
+            EXPECT_EQ(bytesOf(ours), bytesOf(windows));
+        }
     }
 }
 
