@@ -12,3 +12,14 @@ if(BRONTARA_WERROR)
     $<$<CXX_COMPILER_ID:GNU>:-Wno-error=maybe-uninitialized -Wno-error=restrict>)
 endif()
 target_compile_definitions(brontara_common INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_KEYWORDS)
+
+if(BRONTARA_SANITIZE)
+  # Every report ends the run, so a test that trips a sanitizer fails.
+  set(_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(brontara_common INTERFACE ${_sanitizers})
+  target_link_options(brontara_common INTERFACE ${_sanitizers})
+endif()
+if(BRONTARA_FUZZ)
+  # Coverage for the fuzzers in all of the program's code; the fuzz targets link libFuzzer itself.
+  target_compile_options(brontara_common INTERFACE -fsanitize=fuzzer-no-link)
+endif()

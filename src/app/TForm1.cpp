@@ -4,6 +4,7 @@
 #include "app/FormActivation.h"
 #include "app/MessageFormat.h"
 #include "app/Pictures.h"
+#include "app/SessionEnd.h"
 #include "app/Settings.h"
 #include "info/TzktInfoDlg.h"
 #include "lang/LanguageFiles.h"
@@ -67,13 +68,13 @@ TForm1::TForm1(AppContext& context) : context_(context) {
 #ifndef QT_NO_SESSIONMANAGER
     // The desktop session asks before it ends: refused, with the same box, while a storm is installed.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        bool canClose = !StormActive;
-        if (StormActive && manager.allowsInteraction()) {
+        const SessionEndAnswer answer = answerSessionEnd(StormActive, manager.allowsInteraction());
+        if (answer.showRefusal) {
+            bool canClose = false;
             guarded([&] { FormCloseQuery(canClose); });
             manager.release();
         }
-        if (!canClose)
-            manager.cancel();
+        if (answer.cancel) manager.cancel();
     });
 #endif
 }

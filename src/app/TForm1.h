@@ -119,6 +119,8 @@ private:
     void createMenu();
     void setBorderIcons(bool withSystemMenu);
     void writeReport();
+    // Tells the player that the storm is installed in a simulator folder that is not there now.
+    void showWhereTheStormIs(const std::string& simulatorFolder);
 
     AppContext& context_;
     FormActivation* activation_ = nullptr;

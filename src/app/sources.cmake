@@ -4,6 +4,7 @@ list(APPEND BRONTARA_CORE_SOURCES
   ${_dir}/Folders.cpp
   ${_dir}/Settings.cpp
   ${_dir}/MessageFormat.cpp
+  ${_dir}/SessionEnd.cpp
 )
 list(APPEND BRONTARA_GUI_SOURCES
   ${_dir}/DesignFont.cpp

@@ -40,7 +40,7 @@ const std::array<MainTextRow, 27> kMainTextTable = {{
      "Wilt u \"Nevora nu afsluiten?"},
 }};
 
-const std::array<MainTextRow, 3> kNewerTextRows = {{
+const std::array<MainTextRow, 5> kNewerTextRows = {{
     {"Meldingen", "Backup_fout", T::Held, &MainTexts::Backup_fout,
      "Er kon geen reservekopie worden gemaakt van de bestanden van Train Simulator. "
      "Het onweer is niet geplaatst en er is niets gewijzigd."},
@@ -51,5 +51,12 @@ const std::array<MainTextRow, 3> kNewerTextRows = {{
     {"Meldingen", "Journaal_fout", T::Held, &MainTexts::Journaal_fout,
      "De gegevens van het laatst geplaatste onweer zijn beschadigd en kunnen niet worden gebruikt. Er is "
      "niets hersteld. De gegevens en de reservekopieën zijn bewaard in:"},
+    {"Meldingen", "Storm_elders", T::Held, &MainTexts::Storm_elders,
+     "Het onweer is geplaatst in een map van Train Simulator die nu niet te vinden is. Er is niets "
+     "hersteld en het onweer blijft geplaatst. Maak die map weer bereikbaar en probeer het dan opnieuw. "
+     "Het onweer staat in:"},
+    {"Meldingen", "Bewaren_fout", T::Held, &MainTexts::Bewaren_fout,
+     "De reservekopieën konden niet apart worden gezet. Het onweer blijft geplaatst en er is niets "
+     "verwijderd. De reservekopieën staan in:"},
 }};
 // clang-format on

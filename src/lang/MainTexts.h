@@ -21,4 +21,6 @@ struct MainTexts {
     std::string Backup_fout;        // a back-up failed, so the storm was not installed
     std::string Herstel_fout;       // restoring could not put every file back (a yes/no question)
     std::string Journaal_fout;      // the journal of an installed storm cannot be read
+    std::string Storm_elders;       // the storm is installed in a simulator folder that is not there now
+    std::string Bewaren_fout;       // the back-ups of a storm given up on could not be set aside
 };

@@ -1,6 +1,7 @@
-// What is the same on every system: whether a search finds a path, and
-// reading, writing, comparing and renaming whole files (the paths are mapped
-// here, the atomic write is the backend's).
+// What is the same on every system: whether a search finds a path, where a
+// path really leads, and reading, writing, comparing and renaming whole files
+// (the paths are mapped here, the atomic write is the backend's).
+#include "platform/FileNames.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/ReplaceFile.h"
@@ -9,13 +10,62 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace platform {
+namespace {
+
+// The named parts of a path; an empty part (after a trailing separator) does not count.
+std::vector<fs::path> componentsOf(const fs::path& path) {
+    std::vector<fs::path> parts;
+    for (const fs::path& part : path)
+        if (!part.empty()) parts.push_back(part);
+    return parts;
+}
+
+} // namespace
 
 bool exists(std::string_view windowsPath, unsigned attributeFilter) {
     return !findFiles(windowsPath, attributeFilter).empty();
+}
+
+std::optional<std::string> resolvedPath(std::string_view windowsPath) {
+    const auto host = toHostPath(windowsPath);
+    if (!host) return std::nullopt;
+    std::error_code ec;
+    const fs::path resolved = fs::weakly_canonical(fs::absolute(*host, ec), ec);
+    if (ec) return std::nullopt;
+    return resolved.string();
+}
+
+bool liesInside(std::string_view windowsPath, const std::string& resolvedFolder, bool throughLink) {
+    const auto host = toHostPath(windowsPath);
+    if (!host) return false;
+    std::error_code ec;
+    const fs::path path = fs::absolute(*host, ec);
+    if (ec || !path.has_filename()) return false;
+    const fs::path reached = throughLink ? fs::weakly_canonical(path, ec)
+                                         : fs::weakly_canonical(path.parent_path(), ec) / path.filename();
+    if (ec) return false;
+    // Component by component, so that "C:\MSTS2" does not count as inside "C:\MSTS".
+    const auto folder = componentsOf(resolvedFolder);
+    const auto inside = componentsOf(reached);
+    if (inside.size() <= folder.size()) return false;
+    return std::equal(folder.begin(), folder.end(), inside.begin(), [](const fs::path& a, const fs::path& b) {
+#ifdef _WIN32
+        return sameFileName(a.string(), b.string());
+#else
+        return a == b;
+#endif
+    });
+}
+
+bool folderExists(std::string_view windowsPath) {
+    const auto host = toHostPath(windowsPath);
+    std::error_code ec;
+    return host && fs::is_directory(*host, ec);
 }
 
 std::optional<std::string> readWholeFile(std::string_view path) {

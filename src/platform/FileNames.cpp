@@ -88,4 +88,11 @@ bool fileNameLess(std::string_view a, std::string_view b) {
     return a < b;
 }
 
+bool isSingleEntryName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '\\' || c == '/' || c == ':';
+    });
+}
+
 } // namespace platform

@@ -16,4 +16,10 @@ bool wildcardMatch(std::string_view pattern, std::string_view name);
 // True when the text holds "*" or "?".
 bool hasWildcards(std::string_view pattern);
 
+// True when a name found in a folder can be the name of one entry on Windows:
+// not empty, not "." or "..", and without "\", "/", ":" or a control
+// character. Any other name (a Linux file system allows them) would, joined to
+// a folder, lead somewhere else.
+bool isSingleEntryName(std::string_view name);
+
 } // namespace platform

@@ -46,14 +46,32 @@ bool exists(std::string_view windowsPath, unsigned attributeFilter);
 // Copies a file. With failIfExists an existing destination is left alone and
 // the copy fails. The data goes to a temporary name in the destination folder
 // first and is renamed into place, so a crash never leaves a half-written file.
-bool copyFile(std::string_view from, std::string_view to, bool failIfExists);
+// When durable, the copy's data and its name are on the disk before this
+// returns, so that they survive a power cut.
+bool copyFile(std::string_view from, std::string_view to, bool failIfExists, bool durable = false);
 
 // Deletes one file (not a folder). Whether a read-only file may go is up to
-// its folder's permissions, as usual on Linux.
-bool deleteFile(std::string_view path);
+// its folder's permissions, as usual on Linux. When durable, the removal is on
+// the disk before this returns.
+bool deleteFile(std::string_view path, bool durable = false);
 
-// Creates one folder level; fails when it exists already or its parent is missing.
-bool createDirectory(std::string_view path);
+// Creates one folder level; fails when it exists already or its parent is
+// missing. When durable, the new folder's name is on the disk before this returns.
+bool createDirectory(std::string_view path, bool durable = false);
+
+// Where a path leads on this machine: absolute, with "." and "..", links and
+// letter case resolved as far as the path exists. Nothing when the text cannot
+// name a host path.
+std::optional<std::string> resolvedPath(std::string_view windowsPath);
+
+// True when what a change to the path reaches lies strictly inside the folder
+// (a result of resolvedPath). A write reaches the file behind a link
+// (throughLink); a delete removes the entry itself, so only the folder that
+// holds it counts.
+bool liesInside(std::string_view windowsPath, const std::string& resolvedFolder, bool throughLink);
+
+// True when the path names a folder (of any attributes).
+bool folderExists(std::string_view windowsPath);
 
 // The whole content of a file; nothing when it is missing, a folder, or cannot be read.
 std::optional<std::string> readWholeFile(std::string_view path);

@@ -210,7 +210,9 @@ std::string_view cText(std::string_view s) {
 
 bool storable(std::string_view section, std::string_view key, std::string_view value) {
     const std::string_view keyText = trimBlanks(key);
-    return text::isValidUtf8(section) && text::isValidUtf8(key) && text::isValidUtf8(value) &&
+    // Blanks around a name are trimmed on reading, so a name that keeps a tab there would not be found again.
+    return trimBlanks(section).size() == section.size() && keyText.size() == key.size() &&
+           text::isValidUtf8(section) && text::isValidUtf8(key) && text::isValidUtf8(value) &&
            !hasLineBreak(section) && !hasLineBreak(key) && !hasLineBreak(value) &&
            section.find(']') == std::string_view::npos && key.find('=') == std::string_view::npos &&
            (keyText.empty() || (keyText.front() != '[' && keyText.front() != ';'));
@@ -260,8 +262,17 @@ std::optional<std::string> withValue(std::string_view bytes, std::string_view se
     if (!storable(section, key, value)) return std::nullopt;
 
     const Encoding encoding = detectEncoding(bytes);
+    std::string_view body = bytes.substr(bomLength(encoding));
+    // A stray odd byte at the end of a UTF-16 file is no character: it stays
+    // the file's last byte, so that what is written keeps its 16-bit units
+    // aligned and a second write finds the first one's line ending.
+    std::string_view stray;
+    if (encoding == Encoding::Utf16le && body.size() % 2 != 0) {
+        stray = body.substr(body.size() - 1);
+        body.remove_suffix(1);
+    }
     std::vector<Line> lines;
-    const Position at = locate(bytes.substr(bomLength(encoding)), encoding, section, key, &lines);
+    const Position at = locate(body, encoding, section, key, &lines);
 
     const std::string keyLine =
         (at.key ? at.keySpelling : std::string(key)) + "=" + std::string(value) + "\r\n";
@@ -290,6 +301,7 @@ std::optional<std::string> withValue(std::string_view bytes, std::string_view se
         if (k == insertAfter) out += *encodedKey;
     }
     if (!at.section) out += *encodedSection + *encodedKey;
+    out += stray;
     return out;
 }
 

@@ -16,6 +16,7 @@ inline constexpr unsigned IconError = 0x10;
 inline constexpr unsigned IconQuestion = 0x20;
 inline constexpr unsigned IconWarning = 0x30;
 inline constexpr unsigned IconInformation = 0x40;
+inline constexpr unsigned DefaultButton2 = 0x100; // No is the default of a yes/no box, not Yes
 } // namespace mb
 namespace answer {
 inline constexpr int None = 0;

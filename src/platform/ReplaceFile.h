@@ -24,4 +24,8 @@ enum class IfExists { Replace, Fail };
 bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<unsigned> permissions,
                  const std::function<bool(const ContentSink&)>& fill, bool durable = false);
 
+// Puts the entries of the folder that holds a host path on the disk, so that a
+// name just created, renamed or removed there survives a power cut.
+bool syncParentFolder(const std::string& hostPath);
+
 } // namespace platform::detail

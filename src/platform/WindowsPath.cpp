@@ -64,6 +64,10 @@ std::string WindowsPath::text() const {
         for (std::size_t k = 0; k < parentSteps; ++k)
             result += "..\\";
         if (result.empty() && components.empty()) result = ".";
+        // ".\C:\x" names a folder "C:" below the current one; written without
+        // its ".\" it would read back as the root of drive C.
+        if (result.empty() && !components.empty() && components.front().find(':') != std::string::npos)
+            result = ".\\";
         break;
     }
     for (std::size_t k = 0; k < components.size(); ++k) {

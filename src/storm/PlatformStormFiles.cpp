@@ -4,15 +4,22 @@
 
 namespace storm {
 
-bool PlatformStormFiles::fileExists(const std::string& path) { return platform::exists(path, platform::AnyFile); }
-
-bool PlatformStormFiles::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
-    return platform::copyFile(from, to, failIfExists);
+bool PlatformStormFiles::fileExists(const std::string& path) {
+    return platform::exists(path, platform::AnyFile);
 }
 
-bool PlatformStormFiles::deleteFile(const std::string& path) { return platform::deleteFile(path); }
+bool PlatformStormFiles::copyFile(const std::string& from, const std::string& to, bool failIfExists,
+                                  bool durable) {
+    return platform::copyFile(from, to, failIfExists, durable);
+}
 
-bool PlatformStormFiles::createDirectory(const std::string& path) { return platform::createDirectory(path); }
+bool PlatformStormFiles::deleteFile(const std::string& path, bool durable) {
+    return platform::deleteFile(path, durable);
+}
+
+bool PlatformStormFiles::createDirectory(const std::string& path, bool durable) {
+    return platform::createDirectory(path, durable);
+}
 
 bool PlatformStormFiles::sameContents(const std::string& a, const std::string& b) {
     return platform::sameContents(a, b);

@@ -1,5 +1,6 @@
 #include "storm/RouteInspection.h"
 
+#include "platform/FileNames.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 
@@ -23,13 +24,14 @@ bool envfilesEntryExists(const std::string& path) {
 RainEnvSearch findRainEnvFiles(const std::string& folder) {
     RainEnvSearch result;
     const auto exact = platform::findFiles(folder + "rain.env", platform::AnyFile);
-    if (!exact.empty()) {
+    if (!exact.empty() && platform::isSingleEntryName(exact.front().name)) {
         result.names[0] = exact.front().name;
         return result;
     }
     std::size_t filled = 0;
     for (const auto& entry : platform::findFiles(folder + "*rain*.env", platform::AnyFile)) {
         if (filled == result.names.size()) break;
+        if (!platform::isSingleEntryName(entry.name)) continue;
         const bool seen =
             std::any_of(result.names.begin(), result.names.begin() + filled,
                         [&](const std::string& n) { return platform::sameFileName(n, entry.name); });

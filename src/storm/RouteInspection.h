@@ -24,7 +24,10 @@ struct RainEnvSearch {
 
 // Looks in a route's Envfiles folder (a path ending in a separator) for
 // "rain.env", else for up to four "*rain*.env" files: files of any
-// attributes, no folders, in the order the search returns them. Names that
+// attributes, no folders, in the order the search returns them. A name that
+// cannot be one file's name on Windows (such as "..\..\heavy_rain.env", which
+// a badly unpacked archive leaves on Linux) is no rain file: joined to the
+// folder it would lead out of it. Names that
 // differ only in letter case (possible where the file system tells case
 // apart) are taken once, the first as the search returns it, since they
 // would share one back-up file.

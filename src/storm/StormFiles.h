@@ -11,10 +11,12 @@ class StormFiles {
     virtual ~StormFiles() = default;
     // True when the path names a file (of any attributes; a folder does not count).
     virtual bool fileExists(const std::string& path) = 0;
-    virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
-    virtual bool deleteFile(const std::string& path) = 0;
+    // When durable, a change is on the disk (and survives a power cut) before the call returns.
+    virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists,
+                          bool durable) = 0;
+    virtual bool deleteFile(const std::string& path, bool durable) = 0;
     // One folder level.
-    virtual bool createDirectory(const std::string& path) = 0;
+    virtual bool createDirectory(const std::string& path, bool durable) = 0;
     // True when both files can be read and hold the same bytes.
     virtual bool sameContents(const std::string& a, const std::string& b) = 0;
     // A whole file; nothing when it is missing or cannot be read.
@@ -30,9 +32,9 @@ class StormFiles {
 class PlatformStormFiles : public StormFiles {
   public:
     bool fileExists(const std::string& path) override;
-    bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
-    bool deleteFile(const std::string& path) override;
-    bool createDirectory(const std::string& path) override;
+    bool copyFile(const std::string& from, const std::string& to, bool failIfExists, bool durable) override;
+    bool deleteFile(const std::string& path, bool durable) override;
+    bool createDirectory(const std::string& path, bool durable) override;
     bool sameContents(const std::string& a, const std::string& b) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFileAtomically(const std::string& path, const std::string& text, bool synced) override;

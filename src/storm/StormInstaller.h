@@ -8,6 +8,7 @@ namespace storm {
 
 enum class InstallOutcome {
     Installed,    // every replacement was attempted; the journal says Replacing
+    Refused,      // a path of the storm would lead outside its folders: nothing was changed
     BackupFailed, // nothing in the simulator was replaced, what this run added is removed again
     Interrupted,  // the step hook ended the run
 };
@@ -18,10 +19,11 @@ struct InstallResult {
 };
 
 // Installs the storm's files for a record that route inspection accepted.
-// The back-ups are taken and checked byte for byte before the first
-// simulator file is replaced, and the journal is on disk before the first
-// change; copies that only add or replace are otherwise left to succeed or
-// fail on their own, as they always have.
+// Every path is checked first to lead only into the storm's own folders. The
+// back-ups are taken, put on the disk and checked byte for byte before the
+// first simulator file is replaced, and the journal is on the disk before the
+// first change; copies that only add or replace are otherwise left to succeed
+// or fail on their own, as they always have.
 class StormInstaller {
   public:
     StormInstaller(StormFiles& files, std::string programFolder, StepHook hook = {})

@@ -10,7 +10,9 @@
 namespace storm {
 namespace {
 
-constexpr std::string_view kFormat = "1";
+// Format 1 did not record the simulator's location; it is still read.
+constexpr std::string_view kFormat = "2";
+constexpr std::string_view kFormatWithoutLocation = "1";
 
 std::string_view stageName(StormJournal::Stage s) {
     return s == StormJournal::Stage::Replacing ? "Replacing" : "BackingUp";
@@ -18,12 +20,6 @@ std::string_view stageName(StormJournal::Stage s) {
 
 bool oneLine(std::string_view text) {
     return text.find_first_of("\r\n") == std::string_view::npos;
-}
-
-// A plain file name: no folder part, not "." or "..".
-bool plainName(std::string_view name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("\\/") == std::string_view::npos;
 }
 
 // "1|name" or "0|name".
@@ -53,9 +49,14 @@ std::string journalPath(const std::string& programFolder) {
     return programFolder + "Dump\\storm_journal.ini";
 }
 
+std::string installedSimulatorFolder(const StormJournal& journal) {
+    return journal.simulatorLocation.empty() ? journal.record.simulatorFolder : journal.simulatorLocation;
+}
+
 std::optional<std::string> StormJournal::toText() const {
     const StormRecord& r = record;
-    if (!oneLine(r.simulatorFolder) || !oneLine(r.route) || rainEnvExisted.size() != r.rainEnvNames.size())
+    if (!oneLine(r.simulatorFolder) || !oneLine(r.route) || !oneLine(simulatorLocation) ||
+        simulatorLocation.empty() || rainEnvExisted.size() != r.rainEnvNames.size())
         return std::nullopt;
     std::string t;
     auto line = [&](std::string_view a, std::string_view b = {}) { t.append(a).append(b).append("\r\n"); };
@@ -65,6 +66,7 @@ std::optional<std::string> StormJournal::toText() const {
     line("Format=", kFormat);
     line("Stage=", stageName(stage));
     line("SimulatorFolder=", r.simulatorFolder);
+    line("SimulatorLocation=", simulatorLocation);
     line("Route=", r.route);
     line("RainEnvByPattern=", r.rainEnvByPattern ? "1" : "0");
     line("[Replaced]");
@@ -97,6 +99,7 @@ std::optional<StormJournal> StormJournal::parse(std::string_view text) {
             text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
         pos = end == std::string_view::npos ? text.size() : end + 1;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.find('\r') != std::string_view::npos) return std::nullopt; // never written by us
         if (line.empty() || line.front() == ';') continue;
         if (ended) return std::nullopt; // nothing may follow the end mark
         if (line.front() == '[') {
@@ -116,7 +119,7 @@ std::optional<StormJournal> StormJournal::parse(std::string_view text) {
             if (!storm.emplace(key, std::string(value)).second) return std::nullopt;
         } else if (section == "Replaced" && (key == "RainEnv" || key == "RainSound")) {
             auto entry = flaggedName(value);
-            if (!entry || !plainName(entry->second)) return std::nullopt;
+            if (!entry || !platform::isSingleEntryName(entry->second)) return std::nullopt;
             (key == "RainEnv" ? envs : sounds).push_back(*entry);
         } else if (section == "Added" && key == "Texture" && isTextureName(std::string(value))) {
             j.addedTextures.emplace_back(value);
@@ -135,9 +138,12 @@ std::optional<StormJournal> StormJournal::parse(std::string_view text) {
     const std::string* simulator = value("SimulatorFolder");
     const std::string* route = value("Route");
     const std::string* byPattern = value("RainEnvByPattern");
-    if (!ended || storm.size() != 5 || !format || !stage || !simulator || !route || !byPattern ||
-        *format != kFormat)
-        return std::nullopt;
+    const std::string* location = value("SimulatorLocation");
+    if (!ended || !format || !stage || !simulator || !route || !byPattern) return std::nullopt;
+    const bool withLocation = *format == kFormat && location && !location->empty() && storm.size() == 6;
+    const bool withoutLocation = *format == kFormatWithoutLocation && !location && storm.size() == 5;
+    if (!withLocation && !withoutLocation) return std::nullopt;
+    if (location) j.simulatorLocation = *location;
     if (*stage != stageName(Stage::BackingUp) && *stage != stageName(Stage::Replacing)) return std::nullopt;
     if (!isAcceptableRouteName(*route) || (*byPattern != "0" && *byPattern != "1")) return std::nullopt;
     j.stage = *stage == stageName(Stage::Replacing) ? Stage::Replacing : Stage::BackingUp;

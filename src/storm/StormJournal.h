@@ -20,6 +20,11 @@ struct StormJournal {
     };
     Stage stage = Stage::BackingUp;
     StormRecord record;
+    // Where record.simulatorFolder led on this machine when the storm was
+    // installed (resolvedPath). The same text may lead elsewhere at a later
+    // start (another Wine prefix, drive mapping or working folder); the storm
+    // is where this says. Empty in a journal of an older version.
+    std::string simulatorLocation;
     std::vector<bool> rainEnvExisted;       // per name of record.rainEnvNames
     std::array<bool, 2> rainSoundExisted{}; // per name of record.rainSoundNames
     std::vector<std::string> addedTextures; // storm textures this storm put into the route
@@ -38,5 +43,9 @@ struct StormJournal {
 
 // Where the journal lives: in the data folder, beside (not inside) the settings file.
 std::string journalPath(const std::string& programFolder);
+
+// The simulator folder a journal's storm is installed in: the location it
+// recorded, else (an older journal) its folder text.
+std::string installedSimulatorFolder(const StormJournal& journal);
 
 } // namespace storm

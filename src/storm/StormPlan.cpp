@@ -1,5 +1,7 @@
 #include "storm/StormPlan.h"
 
+#include "storm/StormJournal.h"
+
 namespace storm {
 
 std::string thunderSoundName(std::size_t n) {
@@ -17,6 +19,11 @@ StormPlan StormPlan::make(const std::string& programFolder, const StormRecord& r
     const std::string backups = P + "\\Dump\\Back_up\\";
 
     StormPlan plan;
+    plan.envfilesFolder = S + "\\Routes\\" + R + "\\Envfiles";
+    plan.soundFolder = S + "\\SOUND";
+    plan.backupFolder = P + "\\Dump\\back_up";
+    plan.dumpFolder = P + "\\Dump";
+    plan.journal = journalPath(P);
     plan.routeBackupFolder = P + "\\Dump\\back_up\\" + R;
     plan.soundsBackupFolder = P + "\\Dump\\back_up\\Sounds";
     for (const std::string& name : record.rainEnvNames)

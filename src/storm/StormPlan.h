@@ -34,6 +34,14 @@ std::string thunderSoundName(std::size_t n);
 // route and the file names; the platform reads doubled separators as one and
 // matches names without regard to case.
 struct StormPlan {
+    // The only folders a storm changes: the route's Envfiles (with its
+    // Textures), the simulator's SOUND and the back-up folder, and the data
+    // folder that holds the journal.
+    std::string envfilesFolder;
+    std::string soundFolder;
+    std::string backupFolder;
+    std::string dumpFolder;
+    std::string journal;
     std::string routeBackupFolder;          // created before the back-ups
     std::string soundsBackupFolder;         // created before the back-ups
     std::vector<ReplacedFile> rainEnvFiles; // in the order of the record's names

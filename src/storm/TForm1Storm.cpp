@@ -2,6 +2,7 @@
 // and the window's side of a storm that outlived a forced end.
 #include "app/MessageFormat.h"
 #include "app/TForm1.h"
+#include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Platform.h"
 #include "storm/RouteInspection.h"
@@ -127,6 +128,9 @@ void TForm1::Button1Click() {
     switch (result.outcome) {
     case storm::InstallOutcome::Interrupted:
         return;
+    case storm::InstallOutcome::Refused:
+        ShowError(Texts.Route_err, Texts.Titel_fout);
+        return;
     case storm::InstallOutcome::BackupFailed:
         ShowError(Texts.Backup_fout, Texts.Titel_fout);
         return;
@@ -147,23 +151,38 @@ void TForm1::Button2Click() {
         const storm::RestoreResult result =
             storm::StormRestorer(files, context_.folders.ProgramFolder).restore(*state.journal);
         if (!result.complete()) {
+            // Never restored into another folder: the player learns where the storm is.
+            if (result.missingSimulator) showWhereTheStormIs(*result.missingSimulator);
             // Still on record: the user may try again later, or give the storm up
-            // with every back-up kept where no later storm overwrites it.
+            // with every back-up kept where no later storm overwrites it. A reflex
+            // Enter or Escape keeps it.
             std::string question = formatWithEmptyArgument(Texts.Herstel_fout);
             question += "\n";
             for (const std::string& path : result.notRestored)
                 question += "\n" + shownPath(path);
             const int answer = context_.platform.messageBox(question, Texts.Titel_waarschuwing,
-                                                            platform::mb::YesNo | platform::mb::IconWarning);
+                                                            platform::mb::YesNo | platform::mb::IconWarning |
+                                                                platform::mb::DefaultButton2);
             if (answer != platform::answer::Yes) return;
-            if (!storm::keepAside(files, context_.folders.ProgramFolder, timeStamp())) {
-                ShowError(Texts.Niet_afsluiten, Texts.Titel_fout);
+            const storm::KeptAside kept =
+                storm::keepAside(files, context_.folders.ProgramFolder, timeStamp());
+            if (!kept.complete) {
+                const std::string message =
+                    formatWithEmptyArgument(Texts.Bewaren_fout) + "\n\n" + shownPath(kept.backups);
+                context_.platform.messageBox(message, Texts.Titel_fout,
+                                             platform::mb::Ok | platform::mb::IconError);
                 return;
             }
         }
         state.journal.reset();
     }
     UnlockStormState();
+}
+
+void TForm1::showWhereTheStormIs(const std::string& simulatorFolder) {
+    const std::string message =
+        formatWithEmptyArgument(Texts.Storm_elders) + "\n\n" + shownPath(simulatorFolder);
+    context_.platform.messageBox(message, Texts.Titel_fout, platform::mb::Ok | platform::mb::IconError);
 }
 
 void TForm1::ResumeStormFromJournal() {
@@ -176,9 +195,9 @@ void TForm1::ResumeStormFromJournal() {
     const auto journal = text ? storm::StormJournal::parse(*text) : std::nullopt;
     if (!journal) {
         // Nothing can be restored from it; it and the back-ups are kept for the user.
-        const auto kept = storm::keepAside(files, programFolder, timeStamp());
-        const std::string message =
-            formatWithEmptyArgument(Texts.Journaal_fout) + "\n\n" + shownPath(kept ? *kept : path);
+        const storm::KeptAside kept = storm::keepAside(files, programFolder, timeStamp());
+        const std::string message = formatWithEmptyArgument(Texts.Journaal_fout) + "\n\n" +
+                                    shownPath(kept.complete ? kept.folder : path);
         context_.platform.messageBox(message, Texts.Titel_fout, platform::mb::Ok | platform::mb::IconError);
         return;
     }
@@ -193,6 +212,9 @@ void TForm1::ResumeStormFromJournal() {
     RichEdit1->clear();
     writeReport();
     LockStormState();
+    // Restoring will not reach it either; the player learns now where the storm is.
+    const std::string installedIn = storm::installedSimulatorFolder(*journal);
+    if (!platform::folderExists(installedIn)) showWhereTheStormIs(installedIn);
 }
 
 void TForm1::writeReport() {

@@ -3,6 +3,7 @@ set(_dir ${CMAKE_CURRENT_LIST_DIR})
 list(APPEND BRONTARA_CORE_SOURCES
   ${_dir}/PlatformStormFiles.cpp
   ${_dir}/RouteInspection.cpp
+  ${_dir}/StormBounds.cpp
   ${_dir}/StormInstaller.cpp
   ${_dir}/StormJournal.cpp
   ${_dir}/StormPlan.cpp

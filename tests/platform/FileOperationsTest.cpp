@@ -223,4 +223,61 @@ TEST(FileOperationsWithoutDrive, UnmappablePathsFail) {
     EXPECT_TRUE(findFiles("C:\\*.*", 63).empty());
 }
 
+TEST_F(FileOperations, DurableChangesBehaveAsTheOrdinaryOnes) {
+    // Whether the disk has them cannot be seen from here; what they do must not differ.
+    EXPECT_TRUE(createDirectory(win("Dump\\back_up\\Zonnedal"), true));
+    EXPECT_FALSE(createDirectory(win("Dump\\back_up\\Zonnedal"), true));
+    EXPECT_TRUE(copyFile(win("MSTS\\Routes\\Zonnedal\\Envfiles\\rain.env"),
+                         win("Dump\\back_up\\Zonnedal\\rain.env"), false, true));
+    EXPECT_EQ(readFile(dir / "Dump/back_up/Zonnedal/rain.env"), "original rain");
+    EXPECT_FALSE(copyFile(win("Dump\\rain\\ZKT_rain_Onweer.env"), win("Dump\\back_up\\Zonnedal\\rain.env"),
+                          true, true));
+    EXPECT_FALSE(copyFile(win("Dump\\rain\\missing.env"), win("Dump\\back_up\\x.env"), false, true));
+    EXPECT_TRUE(deleteFile(win("Dump\\back_up\\Zonnedal\\rain.env"), true));
+    EXPECT_FALSE(deleteFile(win("Dump\\back_up\\Zonnedal\\rain.env"), true));
+    EXPECT_EQ(snapshot(dir / "Dump/back_up"), (std::map<std::string, std::string>{{"Zonnedal/", ""}}));
+}
+
+TEST_F(FileOperations, AResolvedPathHasEveryLinkDotAndLetterCaseResolved) {
+    fs::create_directory_symlink(dir / "MSTS/Routes/Zonnedal", dir / "MSTS/Routes/Link");
+    const std::string real = fs::canonical(dir.path()).string();
+    EXPECT_EQ(resolvedPath(win("msts\\routes\\LINK\\envfiles\\.\\..\\Envfiles")),
+              real + "/MSTS/Routes/Zonnedal/Envfiles");
+    EXPECT_EQ(resolvedPath(win("MSTS\\SOUND\\not there\\x")), real + "/MSTS/SOUND/not there/x");
+    EXPECT_TRUE(folderExists(win("msts\\sound")));
+    EXPECT_FALSE(folderExists(win("MSTS\\SOUND\\rain_in.sms")));
+    EXPECT_FALSE(folderExists(win("MSTS\\gone")));
+}
+
+struct InsideCase {
+    const char* path;
+    bool throughLink;
+    bool inside;
+};
+
+TEST_F(FileOperations, APathLiesInsideAFolderOnlyWhereItReallyLeads) {
+    dir.write("outside.env", "not the simulator's");
+    fs::create_symlink(dir / "outside.env", dir / "MSTS/SOUND/out.sms");
+    fs::create_symlink(dir / "MSTS/SOUND/rain_in.sms", dir / "MSTS/SOUND/in.sms");
+    fs::create_directory_symlink(dir / "Dump", dir / "MSTS/SOUND/DumpLink");
+    const std::string sound = *resolvedPath(win("MSTS\\SOUND"));
+    const InsideCase cases[] = {
+        {"MSTS\\SOUND\\rain_in.sms", true, true},
+        {"MSTS\\sound\\new.wav", true, true},
+        {"MSTS\\SOUND\\a\\b\\new.wav", false, true},
+        {"MSTS\\SOUND", true, false},
+        {"MSTS\\SOUND\\", false, false},
+        {"MSTS\\SOUND2\\rain_in.sms", true, false},
+        {"MSTS\\SOUND\\..\\train.exe", true, false},
+        {"MSTS\\SOUND\\x\\..\\..\\..\\outside.env", true, false},
+        {"MSTS\\SOUND\\out.sms", true, false}, // a write goes through the link
+        {"MSTS\\SOUND\\out.sms", false, true}, // a delete removes only the link
+        {"MSTS\\SOUND\\in.sms", true, true},
+        {"MSTS\\SOUND\\DumpLink\\x.env", false, false},
+        {"MSTS\\SOUND\\DumpLink", false, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(liesInside(win(c.path), sound, c.throughLink), c.inside) << c.path << " " << c.throughLink;
+}
+
 } // namespace

@@ -113,8 +113,8 @@ TEST_F(DirectorySearch, ReportsWindowsAttributes) {
     };
     const auto entries = findFiles(in("*"), 63);
     for (const auto& [name, attributes] : cases) {
-        auto it =
-            std::find_if(entries.begin(), entries.end(), [&](const FindEntry& e) { return e.name == name; });
+        auto it = std::find_if(entries.begin(), entries.end(),
+                               [&, n = name](const FindEntry& e) { return e.name == n; });
         ASSERT_NE(it, entries.end()) << name;
         EXPECT_EQ(it->attributes, attributes) << name;
         EXPECT_EQ(it->isDirectory(), (attributes & Directory) != 0) << name;

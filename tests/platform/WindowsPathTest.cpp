@@ -76,9 +76,17 @@ TEST(WindowsPath, RendersBackWithBackslashes) {
         {".", "."},
         {"a\\..", "."},
         {"\\", "\\"},
+        // Found by fuzzing: a folder named like a drive stays below the current folder.
+        {".\\C:\\x", ".\\C:\\x"},
+        {"a\\..\\C:", ".\\C:"},
+        {"..\\C:", "..\\C:"},
     };
-    for (const auto& [text, rendered] : cases)
+    for (const auto& [text, rendered] : cases) {
         EXPECT_EQ(parseWindowsPath(text)->text(), rendered) << text;
+        const auto again = parseWindowsPath(parseWindowsPath(text)->text());
+        EXPECT_EQ(again->base, parseWindowsPath(text)->base) << text;
+        EXPECT_EQ(again->components, parseWindowsPath(text)->components) << text;
+    }
 }
 
 } // namespace

@@ -10,3 +10,10 @@ brontara_add_tests(platform_desktop_tests
     ${CMAKE_CURRENT_LIST_DIR}/XvfbClient.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowFinderTest.cpp
   LIBS PkgConfig::BRONTARA_TEST_XCB)
+
+# The Qt half: message boxes as the user meets them.
+if(NOT BRONTARA_CORE_ONLY)
+  brontara_add_tests(platform_qt_tests GUI
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/MessageBoxTest.cpp
+    LIBS Qt6::Test)
+endif()

@@ -8,6 +8,7 @@ set(_platform_files_tests
   ${CMAKE_CURRENT_SOURCE_DIR}/TextEncodingTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/IniReadTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/IniBoolTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/IniTextFuzzFindingsTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/FileContentsTest.cpp
 )
 if(NOT WIN32)

@@ -35,14 +35,15 @@ bool FaultyFiles::failed(Call call) {
 bool FaultyFiles::fileExists(const std::string& path) {
     return !failed({Op::FileExists, path}) && real_.fileExists(path);
 }
-bool FaultyFiles::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
-    return !failed({Op::Copy, from, to, failIfExists}) && real_.copyFile(from, to, failIfExists);
+bool FaultyFiles::copyFile(const std::string& from, const std::string& to, bool failIfExists, bool durable) {
+    return !failed({Op::Copy, from, to, failIfExists, durable}) &&
+           real_.copyFile(from, to, failIfExists, durable);
 }
-bool FaultyFiles::deleteFile(const std::string& path) {
-    return !failed({Op::Delete, path}) && real_.deleteFile(path);
+bool FaultyFiles::deleteFile(const std::string& path, bool durable) {
+    return !failed({Op::Delete, path, "", false, durable}) && real_.deleteFile(path, durable);
 }
-bool FaultyFiles::createDirectory(const std::string& path) {
-    return !failed({Op::CreateDirectory, path}) && real_.createDirectory(path);
+bool FaultyFiles::createDirectory(const std::string& path, bool durable) {
+    return !failed({Op::CreateDirectory, path, "", false, durable}) && real_.createDirectory(path, durable);
 }
 bool FaultyFiles::sameContents(const std::string& a, const std::string& b) {
     return !failed({Op::SameContents, a, b}) && real_.sameContents(a, b);

@@ -17,7 +17,7 @@ class FaultyFiles : public storm::StormFiles {
         std::string from; // the path, or the source
         std::string to;   // the destination, where there is one
         bool failIfExists = false;
-        bool synced = false; // a journal write that must reach the disk
+        bool durable = false; // a change that must reach the disk before the call returns
     };
 
     // Decides for each call whether it fails (without touching the disk).
@@ -27,9 +27,9 @@ class FaultyFiles : public storm::StormFiles {
     std::size_t count(Op op) const;
 
     bool fileExists(const std::string& path) override;
-    bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
-    bool deleteFile(const std::string& path) override;
-    bool createDirectory(const std::string& path) override;
+    bool copyFile(const std::string& from, const std::string& to, bool failIfExists, bool durable) override;
+    bool deleteFile(const std::string& path, bool durable) override;
+    bool createDirectory(const std::string& path, bool durable) override;
     bool sameContents(const std::string& a, const std::string& b) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFileAtomically(const std::string& path, const std::string& text, bool synced) override;

@@ -101,17 +101,25 @@ TEST_F(StormInstallerTest, StepsRunInTheirOrderWithTheirOverwriteRules) {
     EXPECT_EQ(copies[17], std::make_pair(fx.simulator + "\\SOUND\\rain_in.sms", false));
     EXPECT_EQ(copies[19], std::make_pair(fx.simulator + "\\Routes\\Zonnedal\\Envfiles\\rain.env", false));
 
-    // The journal: first written as it stands, then marked and synced before the first replacement.
+    // The journal: on the disk as it stands before the first change, then marked, again on the disk, before
+    // the first replacement; every back-up and its folder reach the disk before the mark.
     std::vector<std::pair<std::size_t, bool>> journalWrites;
     std::size_t firstReplacement = 0;
     for (std::size_t i = 0; i < files.calls.size(); ++i) {
         const auto& c = files.calls[i];
-        if (c.op == Op::WriteAtomically) journalWrites.emplace_back(i, c.synced);
+        if (c.op == Op::WriteAtomically) journalWrites.emplace_back(i, c.durable);
         if (!firstReplacement && c.op == Op::Copy && pathEndsWith(c.to, "SOUND\\rain_in.sms"))
             firstReplacement = i;
+        const bool intoBackups = c.to.find("ack_up") != std::string::npos;
+        if (c.op == Op::Copy) {
+            EXPECT_EQ(c.durable, intoBackups) << c.to;
+        }
+        if (c.op == Op::CreateDirectory) {
+            EXPECT_TRUE(c.durable) << c.from;
+        }
     }
     ASSERT_EQ(journalWrites.size(), 2u);
-    EXPECT_FALSE(journalWrites[0].second);
+    EXPECT_TRUE(journalWrites[0].second);
     EXPECT_TRUE(journalWrites[1].second);
     for (std::size_t i = 0; i < journalWrites[0].first; ++i)
         EXPECT_EQ(files.calls[i].op, Op::FileExists) << "a change before the journal";

@@ -10,6 +10,7 @@ StormJournal sample() {
     StormJournal j;
     j.stage = StormJournal::Stage::Replacing;
     j.record.simulatorFolder = "C:\\Program Files\\Microsoft Games\\Train Simulator";
+    j.simulatorLocation = "/home/player/.wine/drive_c/Program Files/Microsoft Games/Train Simulator";
     j.record.route = "Europe 1 = Alps; v2";
     j.record.rainEnvNames = {"Heavy_Rain.env", "rain_thunder.env"};
     j.record.rainEnvByPattern = true;
@@ -62,6 +63,28 @@ TEST(StormJournalTest, RefusesNamesThatCannotStandOnOneLine) {
     j = sample();
     j.record.simulatorFolder = "C:\\a\r\nb";
     EXPECT_FALSE(j.toText());
+    j = sample();
+    j.simulatorLocation = "/a\nb";
+    EXPECT_FALSE(j.toText());
+}
+
+TEST(StormJournalTest, AlwaysRecordsWhereTheSimulatorWasFound) {
+    StormJournal j = sample();
+    EXPECT_NE(j.toText()->find("SimulatorLocation=/home/player/.wine/drive_c/Program Files/"),
+              std::string::npos);
+    j.simulatorLocation.clear();
+    EXPECT_FALSE(j.toText());
+}
+
+TEST(StormJournalTest, AJournalOfTheFormerFormatIsStillReadAndLeadsWhereItsTextLeads) {
+    StormJournal j = sample();
+    std::string text = replace(*j.toText(), "Format=2", "Format=1");
+    text = replace(text, "SimulatorLocation=" + j.simulatorLocation + "\r\n", "");
+    const auto parsed = StormJournal::parse(text);
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->simulatorLocation, "");
+    EXPECT_EQ(storm::installedSimulatorFolder(*parsed), j.record.simulatorFolder);
+    EXPECT_EQ(storm::installedSimulatorFolder(j), j.simulatorLocation);
 }
 
 struct Damage {
@@ -88,12 +111,21 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"cut in the middle",
                "Texture=ZKT_Bliksem.ace\r\nSound=ZKT_Onweer1.wav\r\nSound=ZKT_Onweer9.wav\r\n[End]\r\n",
                "Textu"},
-        Damage{"later format", "Format=1", "Format=2"},
+        Damage{"later format", "Format=2", "Format=3"},
+        Damage{"former format with a location", "Format=2", "Format=1"},
+        Damage{"no location",
+               "SimulatorLocation=/home/player/.wine/drive_c/Program Files/Microsoft Games/Train "
+               "Simulator\r\n",
+               ""},
+        Damage{"empty location",
+               "SimulatorLocation=/home/player/.wine/drive_c/Program Files/Microsoft Games/Train "
+               "Simulator",
+               "SimulatorLocation="},
         Damage{"unknown stage", "Stage=Replacing", "Stage=Done"},
         Damage{"route leaving Routes", "Route=Europe 1 = Alps; v2", "Route=..\\..\\Windows"},
         Damage{"no route", "Route=Europe 1 = Alps; v2\r\n", ""},
-        Damage{"key given twice", "Format=1\r\n", "Format=1\r\nFormat=1\r\n"},
-        Damage{"unknown key", "Format=1\r\n", "Format=1\r\nColour=red\r\n"},
+        Damage{"key given twice", "Format=2\r\n", "Format=2\r\nFormat=2\r\n"},
+        Damage{"unknown key", "Format=2\r\n", "Format=2\r\nColour=red\r\n"},
         Damage{"unknown section", "[Added]", "[Removed]"},
         Damage{"environment name with a folder", "RainEnv=0|rain_thunder.env", "RainEnv=0|..\\rain.env"},
         Damage{"not a rain environment name", "RainEnv=0|rain_thunder.env", "RainEnv=0|train.exe"},
@@ -104,7 +136,10 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"added sound out of range", "Sound=ZKT_Onweer9.wav", "Sound=ZKT_Onweer10.wav"},
         Damage{"added file twice", "Sound=ZKT_Onweer9.wav", "Sound=ZKT_Onweer1.wav"},
         Damage{"line without a value", "[Added]\r\n", "[Added]\r\ngarbage\r\n"},
-        Damage{"text after the end", "[End]\r\n", "[End]\r\nRoute=x\r\n"}));
+        Damage{"text after the end", "[End]\r\n", "[End]\r\nRoute=x\r\n"},
+        // Found by fuzzing: read, it could never be written back.
+        Damage{"carriage return inside a value", "SimulatorFolder=C:\\Program Files",
+               "SimulatorFolder=C:\\Program\rFiles"}));
 
 TEST(StormJournalTest, EmptyOrForeignTextIsNoJournal) {
     EXPECT_FALSE(StormJournal::parse(""));

@@ -91,9 +91,14 @@ TEST_F(StormRestorerTest, AMissingBackupOrSimulatorIsReportedNotPassedOver) {
     EXPECT_TRUE(pathEndsWith(result.notRestored[0], "Envfiles\\rain.env"));
     EXPECT_TRUE(journalExists());
 
+    // A simulator that is gone altogether is named, and nothing is tried in it.
     fs::remove_all(fx.simulator);
+    const std::size_t calls = files.calls.size();
     result = restore(journal);
-    EXPECT_EQ(result.notRestored.size(), 3u); // the three replaced files; deleting what is gone is no failure
+    EXPECT_TRUE(result.notRestored.empty());
+    EXPECT_EQ(result.missingSimulator, journal.simulatorLocation);
+    EXPECT_FALSE(result.complete());
+    EXPECT_EQ(files.calls.size(), calls);
     EXPECT_TRUE(journalExists());
 }
 
@@ -124,8 +129,9 @@ TEST_F(StormRestorerTest, KeepingAsideMovesJournalAndEveryBackupAndStartsAFreshB
     const auto journalText = readFile(fx.journalFile());
 
     const auto kept = keepAside(files, fx.programFolder(), "20260107-120000");
-    ASSERT_TRUE(kept);
-    EXPECT_TRUE(pathEndsWith(*kept, "Dump\\storm_kept_20260107-120000"));
+    ASSERT_TRUE(kept.complete);
+    EXPECT_TRUE(pathEndsWith(kept.folder, "Dump\\storm_kept_20260107-120000"));
+    EXPECT_TRUE(pathEndsWith(kept.backups, "Dump\\storm_kept_20260107-120000\\back_up"));
     const std::string keptHost = fx.dumpFile("storm_kept_20260107-120000");
     EXPECT_EQ(readFile(keptHost + "/storm_journal.ini"), journalText);
     EXPECT_EQ(readFile(keptHost + "/back_up/Zonnedal/rain.env"), StormFixture::original("Zonnedal rain.env"));
@@ -137,16 +143,29 @@ TEST_F(StormRestorerTest, KeepingAsideMovesJournalAndEveryBackupAndStartsAFreshB
     // The same second again gets a folder of its own.
     fx.dir.write("Brontara/Dump/storm_journal.ini", "x");
     const auto second = keepAside(files, fx.programFolder(), "20260107-120000");
-    ASSERT_TRUE(second);
-    EXPECT_TRUE(pathEndsWith(*second, "storm_kept_20260107-120000_2"));
+    ASSERT_TRUE(second.complete);
+    EXPECT_TRUE(pathEndsWith(second.folder, "storm_kept_20260107-120000_2"));
 }
 
 TEST_F(StormRestorerTest, KeepingAsideWithoutMovingTheBackupsLeavesTheJournalInPlace) {
     fx.dir.write("Brontara/Dump/storm_journal.ini", "x");
     files.fails = [](const auto& c) { return c.op == Op::Move; };
-    EXPECT_FALSE(keepAside(files, fx.programFolder(), "20260107-120000"));
+    const auto kept = keepAside(files, fx.programFolder(), "20260107-120000");
+    EXPECT_FALSE(kept.complete);
+    EXPECT_TRUE(pathEndsWith(kept.backups, "Dump\\back_up"));
     EXPECT_TRUE(journalExists());
     EXPECT_TRUE(fs::is_directory(fx.dumpFile("back_up")));
+}
+
+TEST_F(StormRestorerTest, KeepingAsideThatMovesOnlyTheBackupsSaysWhereTheyAreNow) {
+    fx.dir.write("Brontara/Dump/storm_journal.ini", "x");
+    fx.dir.write("Brontara/Dump/back_up/Zonnedal/rain.env", "a back-up");
+    files.fails = [](const auto& c) { return c.op == Op::Move && pathEndsWith(c.from, "storm_journal.ini"); };
+    const auto kept = keepAside(files, fx.programFolder(), "20260107-120000");
+    EXPECT_FALSE(kept.complete);
+    EXPECT_TRUE(pathEndsWith(kept.backups, "storm_kept_20260107-120000\\back_up"));
+    EXPECT_EQ(readFile(fx.dumpFile("storm_kept_20260107-120000/back_up/Zonnedal/rain.env")), "a back-up");
+    EXPECT_TRUE(journalExists());
 }
 
 } // namespace

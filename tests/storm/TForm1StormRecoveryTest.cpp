@@ -23,6 +23,8 @@ namespace {
 
 const std::string kRestoreFailed = "Niet alle bestanden van Train Simulator konden worden hersteld.";
 const std::string kJournalDamaged = "De gegevens van het laatst geplaatste onweer zijn beschadigd";
+const std::string kStormElsewhere =
+    "Het onweer is geplaatst in een map van Train Simulator die nu niet te vinden is.";
 
 class RecoveryTest : public testing::Test {
   protected:
@@ -105,7 +107,8 @@ TEST_F(RecoveryTest, ARestoreThatCannotFinishAsksAndNoKeepsTheStorm) {
     w.restore();
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].caption, "Waarschuwing");
-    EXPECT_EQ(platform.boxes[0].flags, 52u);
+    // Yes and No, the warning icon, and No as the default: a reflex Enter keeps the storm.
+    EXPECT_EQ(platform.boxes[0].flags, 52u | platform::mb::DefaultButton2);
     EXPECT_EQ(platform.boxes[0].text.rfind(kRestoreFailed, 0), 0u);
 #ifdef _WIN32
     const std::string path = fx.simulator + "\\SOUND\\rain_in.sms"; // the text as the program joined it
@@ -123,21 +126,32 @@ TEST_F(RecoveryTest, ARestoreThatCannotFinishAsksAndNoKeepsTheStorm) {
     EXPECT_EQ(platform.boxes.size(), 1u);
 }
 
-TEST_F(RecoveryTest, AVanishedSimulatorCanBeGivenUpOnWithEveryBackupKept) {
+TEST_F(RecoveryTest, AVanishedSimulatorIsNamedAndCanBeGivenUpOnWithEveryBackupKept) {
     {
         StormWindow first(fx, platform);
         first.make("Heuvelland");
     }
+    const std::string installedIn = fs::canonical(fx.simulator).string();
     fs::rename(fx.simulator, fx.dir / "MSTS-elsewhere");
     StormWindow w(fx, platform);
     ASSERT_TRUE(w.locked());
+    // Told at once where the storm is.
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text.rfind(kStormElsewhere, 0), 0u) << platform.boxes[0].text;
+    EXPECT_NE(platform.boxes[0].text.find("\n\n" + installedIn), std::string::npos) << platform.boxes[0].text;
+    EXPECT_EQ(platform.boxes[0].flags, 16u);
 
-    platform.queueAnswer(platform::answer::No);
+    platform.queueAnswer(platform::answer::Ok); // where the storm is
+    platform.queueAnswer(platform::answer::No); // keep it
     w.restore();
     EXPECT_TRUE(w.locked());
+    ASSERT_EQ(platform.boxes.size(), 3u);
+    EXPECT_EQ(platform.boxes[1].text.rfind(kStormElsewhere, 0), 0u);
+    EXPECT_EQ(platform.boxes[2].text.rfind(kRestoreFailed, 0), 0u);
+    platform.queueAnswer(platform::answer::Ok);
     platform.queueAnswer(platform::answer::Yes);
     w.restore();
-    ASSERT_EQ(platform.boxes.size(), 2u);
+    ASSERT_EQ(platform.boxes.size(), 5u);
     EXPECT_TRUE(w.selecting());
     EXPECT_FALSE(fs::exists(fx.journalFile()));
     const auto kept = keptFolders();
@@ -153,6 +167,29 @@ TEST_F(RecoveryTest, AVanishedSimulatorCanBeGivenUpOnWithEveryBackupKept) {
     EXPECT_TRUE(w.locked());
 }
 
+TEST_F(RecoveryTest, SettingsThatNowLeadToAnotherSimulatorRestoreTheOneTheStormIsIn) {
+    // Another copy of the simulator, where the settings lead at the next start.
+    const std::string other = (fx.dir / "OtherMSTS");
+    fs::copy(fx.simulator, other, fs::copy_options::recursive);
+    const auto before = fx.simulatorSnapshot();
+    const auto otherBefore = testing_support::snapshot(other);
+    {
+        StormWindow first(fx, platform);
+        first.make("Heuvelland");
+        ASSERT_TRUE(first.locked());
+    }
+    fx.dir.write("Brontara/Dump/All_dat.ini", "[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n"
+                                              "[msts locatie]\r\nPad=" +
+                                                  other + "\r\n");
+    StormWindow w(fx, platform);
+    ASSERT_TRUE(w.locked());
+    w.restore();
+    EXPECT_TRUE(w.selecting());
+    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_EQ(fx.simulatorSnapshot(), before);
+    EXPECT_EQ(testing_support::snapshot(other), otherBefore);
+}
+
 TEST_F(RecoveryTest, GivingUpWhenTheBackupsCannotBeSetAsideKeepsTheStorm) {
     FaultyFiles faulty;
     StormWindow w(fx, platform, &faulty);
@@ -164,9 +201,12 @@ TEST_F(RecoveryTest, GivingUpWhenTheBackupsCannotBeSetAsideKeepsTheStorm) {
     platform.queueAnswer(platform::answer::Yes);
     w.restore();
     ASSERT_EQ(platform.boxes.size(), 2u);
-    EXPECT_EQ(platform.boxes[1].text,
-              "Het programma kan niet worden afgesloten voordat de bestanden weer zijn herstelt.");
+    // What failed and where the back-ups are, not that the program cannot be closed.
+    EXPECT_EQ(platform.boxes[1].text, "De reservekopieën konden niet apart worden gezet. Het onweer blijft "
+                                      "geplaatst en er is niets verwijderd. De reservekopieën staan in:\n\n" +
+                                          fx.program + "/Dump/back_up");
     EXPECT_EQ(platform.boxes[1].caption, "Fout");
+    EXPECT_EQ(platform.boxes[1].flags, 16u);
     EXPECT_TRUE(w.locked());
     EXPECT_TRUE(fs::exists(fx.journalFile()));
     EXPECT_EQ(readFile(fx.dumpFile("back_up/Heuvelland/Heavy_Rain.env")),

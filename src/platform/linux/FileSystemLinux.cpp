@@ -113,7 +113,7 @@ std::vector<FindEntry> findFiles(std::string_view windowsPattern, unsigned attri
     return entries;
 }
 
-bool copyFile(std::string_view from, std::string_view to, bool failIfExists) {
+bool copyFile(std::string_view from, std::string_view to, bool failIfExists, bool durable) {
     const auto source = toHostPath(from);
     const auto destination = toHostPath(to);
     if (!source || !destination) return false;
@@ -121,9 +121,9 @@ bool copyFile(std::string_view from, std::string_view to, bool failIfExists) {
     struct stat st;
     if (in.get() < 0 || fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     const auto mode = failIfExists ? detail::IfExists::Fail : detail::IfExists::Replace;
-    const bool copied =
-        detail::replaceFile(*destination, mode, st.st_mode & 07777,
-                            [&](const detail::ContentSink& put) { return copyContent(in.get(), put); });
+    const bool copied = detail::replaceFile(
+        *destination, mode, st.st_mode & 07777,
+        [&](const detail::ContentSink& put) { return copyContent(in.get(), put); }, durable);
     if (copied) {
         // CopyFile keeps the last-write time: a back-up shows when the original was last changed.
         const timespec times[2] = {st.st_atim, st.st_mtim};
@@ -132,19 +132,21 @@ bool copyFile(std::string_view from, std::string_view to, bool failIfExists) {
     return copied;
 }
 
-bool deleteFile(std::string_view path) {
+bool deleteFile(std::string_view path, bool durable) {
     const auto host = toHostPath(path);
     struct stat st;
     if (!host || lstat(host->c_str(), &st) != 0) return false;
     // A link to a folder counts as a folder, as a directory link does on Windows.
     if (S_ISDIR(st.st_mode) || (S_ISLNK(st.st_mode) && stat(host->c_str(), &st) == 0 && S_ISDIR(st.st_mode)))
         return false;
-    return unlink(host->c_str()) == 0;
+    if (unlink(host->c_str()) != 0) return false;
+    return !durable || detail::syncParentFolder(*host);
 }
 
-bool createDirectory(std::string_view path) {
+bool createDirectory(std::string_view path, bool durable) {
     const auto host = toHostPath(path);
-    return host && mkdir(host->c_str(), 0777) == 0;
+    if (!host || mkdir(host->c_str(), 0777) != 0) return false;
+    return !durable || detail::syncParentFolder(*host);
 }
 
 } // namespace platform

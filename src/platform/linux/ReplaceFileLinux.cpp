@@ -60,14 +60,25 @@ bool renameIntoPlace(const std::string& from, const std::string& to, IfExists if
 }
 
 // The folder's entries go to the disk: the new name survives a power cut.
-void syncFolder(const std::string& folder) {
+bool syncFolder(const std::string& folder) {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
+    if (fd < 0) return false;
+    // A file system that cannot flush a folder (EINVAL) keeps its entries safe by itself.
+    const bool synced = fsync(fd) == 0 || errno == EINVAL;
     close(fd);
+    return synced;
 }
 
 } // namespace
+
+bool syncParentFolder(const std::string& hostPath) {
+    std::string path = hostPath;
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return syncFolder(".");
+    return syncFolder(slash == 0 ? std::string("/") : path.substr(0, slash));
+}
 
 bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<unsigned> permissions,
                  const std::function<bool(const ContentSink&)>& fill, bool durable) {
@@ -99,7 +110,9 @@ bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<u
     ok = close(fd) == 0 && ok; // a full disk may show only here
     if (ok) ok = renameIntoPlace(temporary, *target, ifExists);
     if (!ok) unlink(temporary.c_str());
-    if (ok && durable) syncFolder(folder.empty() ? std::string(".") : folder);
+    // The content is in place whatever the folder's flush says; a failed flush is reported all the same,
+    // since the caller asked for a copy that survives a power cut.
+    if (ok && durable) ok = syncFolder(folder.empty() ? std::string(".") : folder);
     return ok;
 }
 

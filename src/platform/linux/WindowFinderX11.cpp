@@ -75,8 +75,8 @@ Property getProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t name, 
     property.type = reply->type;
     property.format = reply->format;
     const auto* data = static_cast<const char*>(xcb_get_property_value(reply.get()));
-    property.bytes.assign(data, static_cast<std::size_t>(xcb_get_property_value_length(reply.get())) *
-                                    (reply->format / 8));
+    // The length is in bytes already (units times format / 8).
+    property.bytes.assign(data, static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
     return property;
 }
 

@@ -38,9 +38,11 @@ int DesktopPlatform::messageBox(const std::string& text, const std::string& capt
     // is blocked while it is open, and activation returns to the one before.
     QMessageBox box(iconFor(flags), QString::fromStdString(caption), QString::fromStdString(text));
     box.setWindowModality(Qt::ApplicationModal);
+    // Exactly as stored: a language file's text or a path that looks like markup is not markup.
+    box.setTextFormat(Qt::PlainText);
     if ((flags & 0x0F) == mb::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton((flags & mb::DefaultButton2) ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? answer::Yes : answer::No;
     }

@@ -124,7 +124,26 @@ std::vector<FindEntry> findFiles(std::string_view windowsPattern, unsigned attri
     return entries;
 }
 
-bool copyFile(std::string_view from, std::string_view to, bool failIfExists) {
+namespace {
+
+// Puts a staged file's data on the disk; its name follows with the write-through
+// move. Flushing needs write access, which a read-only attribute taken over
+// from the source refuses for the moment of the flush.
+bool flushToDisk(const std::string& staged) {
+    const auto attributes = attributesOf(staged);
+    if (!attributes) return false;
+    const bool readOnly = (*attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    if (readOnly && !SetFileAttributesA(staged.c_str(), *attributes & ~FILE_ATTRIBUTE_READONLY)) return false;
+    HANDLE file = CreateFileA(staged.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    bool flushed = file != INVALID_HANDLE_VALUE && FlushFileBuffers(file) != 0;
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (readOnly) flushed = SetFileAttributesA(staged.c_str(), *attributes) != 0 && flushed;
+    return flushed;
+}
+
+} // namespace
+
+bool copyFile(std::string_view from, std::string_view to, bool failIfExists, bool durable) {
     const auto source = toHostPath(from);
     const auto destination = toHostPath(to);
     if (!source || !destination || endsInSeparator(*destination)) return false;
@@ -142,15 +161,22 @@ bool copyFile(std::string_view from, std::string_view to, bool failIfExists) {
     const auto staged = stage(*destination, [&](const std::string& name) {
         return CopyFileW(wideSource.c_str(), wide(name).c_str(), TRUE) != 0;
     });
-    return staged && moveIntoPlace(*staged, *destination, !failIfExists);
+    if (!staged) return false;
+    if (durable && !flushToDisk(*staged)) {
+        discard(*staged);
+        return false;
+    }
+    return moveIntoPlace(*staged, *destination, !failIfExists);
 }
 
-bool deleteFile(std::string_view path) {
+// NTFS logs changes to folder entries itself; there is no call to flush one
+// folder, so `durable` asks nothing more of a delete or a new folder here.
+bool deleteFile(std::string_view path, bool /*durable*/) {
     const auto host = toHostPath(path);
     return host && DeleteFileW(wide(*host).c_str()) != 0;
 }
 
-bool createDirectory(std::string_view path) {
+bool createDirectory(std::string_view path, bool /*durable*/) {
     const auto host = toHostPath(path);
     return host && CreateDirectoryW(wide(*host).c_str(), nullptr) != 0;
 }

@@ -1,0 +1,13 @@
+#pragma once
+
+// What the program answers when the desktop session asks whether it may end.
+// A storm that is installed must be restored first, so the end is refused
+// whenever one is; the refusal box is shown only when the session lets the
+// program talk to the user.
+struct SessionEndAnswer {
+    bool showRefusal = false; // the close guard's box (Niet_afsluiten)
+    bool cancel = false;      // ask the session not to end
+    bool operator==(const SessionEndAnswer&) const = default;
+};
+
+SessionEndAnswer answerSessionEnd(bool stormActive, bool userMayBeAsked);
