@@ -17,6 +17,12 @@ namespace fs = std::filesystem;
 namespace platform {
 namespace {
 
+// A path as the program's text: UTF-8 on Windows, the file system's bytes on Linux.
+std::string utf8Of(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 // The named parts of a path; an empty part (after a trailing separator) does not count.
 std::vector<fs::path> componentsOf(const fs::path& path) {
     std::vector<fs::path> parts;
@@ -35,27 +41,27 @@ std::optional<std::string> resolvedPath(std::string_view windowsPath) {
     const auto host = toHostPath(windowsPath);
     if (!host) return std::nullopt;
     std::error_code ec;
-    const fs::path resolved = fs::weakly_canonical(fs::absolute(*host, ec), ec);
+    const fs::path resolved = fs::weakly_canonical(fs::absolute(fileSystemPath(*host), ec), ec);
     if (ec) return std::nullopt;
-    return resolved.string();
+    return utf8Of(resolved);
 }
 
 bool liesInside(std::string_view windowsPath, const std::string& resolvedFolder, bool throughLink) {
     const auto host = toHostPath(windowsPath);
     if (!host) return false;
     std::error_code ec;
-    const fs::path path = fs::absolute(*host, ec);
+    const fs::path path = fs::absolute(fileSystemPath(*host), ec);
     if (ec || !path.has_filename()) return false;
     const fs::path reached = throughLink ? fs::weakly_canonical(path, ec)
                                          : fs::weakly_canonical(path.parent_path(), ec) / path.filename();
     if (ec) return false;
     // Component by component, so that "C:\MSTS2" does not count as inside "C:\MSTS".
-    const auto folder = componentsOf(resolvedFolder);
+    const auto folder = componentsOf(fileSystemPath(resolvedFolder));
     const auto inside = componentsOf(reached);
     if (inside.size() <= folder.size()) return false;
     return std::equal(folder.begin(), folder.end(), inside.begin(), [](const fs::path& a, const fs::path& b) {
 #ifdef _WIN32
-        return sameFileName(a.string(), b.string());
+        return sameFileName(utf8Of(a), utf8Of(b));
 #else
         return a == b;
 #endif
@@ -65,7 +71,7 @@ bool liesInside(std::string_view windowsPath, const std::string& resolvedFolder,
 bool folderExists(std::string_view windowsPath) {
     const auto host = toHostPath(windowsPath);
     std::error_code ec;
-    return host && fs::is_directory(*host, ec);
+    return host && fs::is_directory(fileSystemPath(*host), ec);
 }
 
 std::optional<std::string> readWholeFile(std::string_view path) {

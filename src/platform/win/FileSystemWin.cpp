@@ -133,11 +133,12 @@ bool flushToDisk(const std::string& staged) {
     const auto attributes = attributesOf(staged);
     if (!attributes) return false;
     const bool readOnly = (*attributes & FILE_ATTRIBUTE_READONLY) != 0;
-    if (readOnly && !SetFileAttributesA(staged.c_str(), *attributes & ~FILE_ATTRIBUTE_READONLY)) return false;
-    HANDLE file = CreateFileA(staged.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const std::wstring name = wide(staged);
+    if (readOnly && !SetFileAttributesW(name.c_str(), *attributes & ~FILE_ATTRIBUTE_READONLY)) return false;
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     bool flushed = file != INVALID_HANDLE_VALUE && FlushFileBuffers(file) != 0;
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    if (readOnly) flushed = SetFileAttributesA(staged.c_str(), *attributes) != 0 && flushed;
+    if (readOnly) flushed = SetFileAttributesW(name.c_str(), *attributes) != 0 && flushed;
     return flushed;
 }
 
