@@ -3,7 +3,7 @@
 # What the user changes there is kept: the settings file is copied only when
 # absent, the back-ups are never touched, and the sample simulator is laid out
 # only when it has no train.exe (so a storm installed in it survives a rebuild).
-# Inputs: SOURCE_DIR, PROGRAM_DIR, SAMPLE_DIR.
+# Inputs: SOURCE_DIR, PROGRAM_DIR, SAMPLE_DIR (none laid out when empty).
 
 set(dump ${PROGRAM_DIR}/Dump)
 file(MAKE_DIRECTORY ${dump} ${dump}/Languages ${dump}/Textures ${dump}/Sounds ${dump}/rain ${dump}/back_up)
@@ -22,6 +22,6 @@ foreach(f ${documents})
   file(COPY ${f} DESTINATION ${PROGRAM_DIR})
 endforeach()
 
-if(NOT EXISTS ${SAMPLE_DIR}/train.exe)
+if(SAMPLE_DIR AND NOT EXISTS ${SAMPLE_DIR}/train.exe)
   file(COPY ${SOURCE_DIR}/data/SampleMSTS/ DESTINATION ${SAMPLE_DIR})
 endif()

@@ -18,6 +18,12 @@ namespace fs = std::filesystem;
 namespace platform {
 namespace {
 
+// A path as the program's text: UTF-8 on Windows, the file system's bytes on Linux.
+std::string utf8Of(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 // The named parts of a path; an empty part (after a trailing separator) does not count.
 std::vector<fs::path> componentsOf(const fs::path& path) {
     std::vector<fs::path> parts;
@@ -36,27 +42,27 @@ std::optional<std::string> resolvedPath(std::string_view windowsPath) {
     const auto host = toHostPath(windowsPath);
     if (!host) return std::nullopt;
     std::error_code ec;
-    const fs::path resolved = fs::weakly_canonical(fs::absolute(*host, ec), ec);
+    const fs::path resolved = fs::weakly_canonical(fs::absolute(fileSystemPath(*host), ec), ec);
     if (ec) return std::nullopt;
-    return resolved.string();
+    return utf8Of(resolved);
 }
 
 bool liesInside(std::string_view windowsPath, const std::string& resolvedFolder, bool throughLink) {
     const auto host = toHostPath(windowsPath);
     if (!host) return false;
     std::error_code ec;
-    const fs::path path = fs::absolute(*host, ec);
+    const fs::path path = fs::absolute(fileSystemPath(*host), ec);
     if (ec || !path.has_filename()) return false;
     const fs::path reached = throughLink ? fs::weakly_canonical(path, ec)
                                          : fs::weakly_canonical(path.parent_path(), ec) / path.filename();
     if (ec) return false;
     // Component by component, so that "C:\MSTS2" does not count as inside "C:\MSTS".
-    const auto folder = componentsOf(resolvedFolder);
+    const auto folder = componentsOf(fileSystemPath(resolvedFolder));
     const auto inside = componentsOf(reached);
     if (inside.size() <= folder.size()) return false;
     return std::equal(folder.begin(), folder.end(), inside.begin(), [](const fs::path& a, const fs::path& b) {
 #ifdef _WIN32
-        return sameFileName(a.string(), b.string());
+        return sameFileName(utf8Of(a), utf8Of(b));
 #else
         return a == b;
 #endif
@@ -66,14 +72,14 @@ bool liesInside(std::string_view windowsPath, const std::string& resolvedFolder,
 bool folderExists(std::string_view windowsPath) {
     const auto host = toHostPath(windowsPath);
     std::error_code ec;
-    return host && fs::is_directory(*host, ec);
+    return host && fs::is_directory(fileSystemPath(*host), ec);
 }
 
 std::optional<std::string> readWholeFile(std::string_view path) {
     const auto host = toHostPath(path);
     std::error_code ec;
-    if (!host || !fs::is_regular_file(*host, ec)) return std::nullopt;
-    std::ifstream in(*host, std::ios::binary);
+    if (!host || !fs::is_regular_file(fileSystemPath(*host), ec)) return std::nullopt;
+    std::ifstream in(fileSystemPath(*host), std::ios::binary);
     if (!in) return std::nullopt;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return std::nullopt;
@@ -92,10 +98,12 @@ bool sameContents(std::string_view a, std::string_view b) {
     const auto hostA = toHostPath(a);
     const auto hostB = toHostPath(b);
     std::error_code ec;
-    if (!hostA || !hostB || !fs::is_regular_file(*hostA, ec) || !fs::is_regular_file(*hostB, ec)) return false;
-    const auto size = fs::file_size(*hostA, ec);
-    if (ec || size != fs::file_size(*hostB, ec) || ec) return false;
-    std::ifstream inA(*hostA, std::ios::binary), inB(*hostB, std::ios::binary);
+    if (!hostA || !hostB) return false;
+    const fs::path pathA = fileSystemPath(*hostA), pathB = fileSystemPath(*hostB);
+    if (!fs::is_regular_file(pathA, ec) || !fs::is_regular_file(pathB, ec)) return false;
+    const auto size = fs::file_size(pathA, ec);
+    if (ec || size != fs::file_size(pathB, ec) || ec) return false;
+    std::ifstream inA(pathA, std::ios::binary), inB(pathB, std::ios::binary);
     if (!inA || !inB) return false;
     std::array<char, 1 << 16> bufferA, bufferB;
     while (inA && inB) {
@@ -111,8 +119,10 @@ bool moveEntry(std::string_view from, std::string_view to) {
     const auto hostFrom = toHostPath(from);
     const auto hostTo = toHostPath(to);
     std::error_code ec;
-    if (!hostFrom || !hostTo || !fs::exists(*hostFrom, ec) || fs::exists(*hostTo, ec)) return false;
-    fs::rename(*hostFrom, *hostTo, ec);
+    if (!hostFrom || !hostTo) return false;
+    const fs::path source = fileSystemPath(*hostFrom), target = fileSystemPath(*hostTo);
+    if (!fs::exists(source, ec) || fs::exists(target, ec)) return false;
+    fs::rename(source, target, ec);
     return !ec;
 }
 

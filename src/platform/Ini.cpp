@@ -15,11 +15,12 @@ namespace {
 
 // The whole file in one read; nothing when it cannot be opened or read.
 std::optional<std::string> readAll(const std::string& hostPath) {
-    std::ifstream in(hostPath, std::ios::binary);
+    const std::filesystem::path path = fileSystemPath(hostPath);
+    std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes;
     std::error_code error;
-    const auto size = std::filesystem::file_size(hostPath, error);
+    const auto size = std::filesystem::file_size(path, error);
     bytes.reserve(error ? 0 : static_cast<std::size_t>(size));
     char buffer[64 * 1024];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
@@ -59,7 +60,7 @@ void writeString(std::string_view file, std::string_view section, std::string_vi
     // A missing file is created; one that is there but cannot be read is not
     // overwritten, or its other entries would be lost.
     std::error_code error;
-    const auto status = std::filesystem::status(*host, error);
+    const auto status = std::filesystem::status(fileSystemPath(*host), error);
     std::string bytes;
     if (std::filesystem::exists(status)) {
         auto existing = std::filesystem::is_regular_file(status) ? readAll(*host) : std::nullopt;

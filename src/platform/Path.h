@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,11 @@ namespace platform {
 // without a Wine prefix or that the prefix lacks, an empty text). The text
 // ends at a NUL character.
 std::optional<std::string> toHostPath(std::string_view windowsPath);
+
+// The host path as the standard library's file functions take it. The host
+// path is UTF-8 on Windows (the library would read a plain char text in the
+// ANSI code page) and the file system's own bytes on Linux.
+std::filesystem::path fileSystemPath(const std::string& hostPath);
 
 // The Wine prefix: $WINEPREFIX when set and not empty, else $HOME/.wine.
 // Empty when neither is known.

@@ -17,6 +17,8 @@ if(WIN32)
     ${_dir}/win/RegistryWin.cpp
     ${_dir}/win/WindowFinderWin.cpp
     ${_dir}/win/ProcessWin.cpp
+    ${_dir}/win/ShellWin.cpp
+    ${_dir}/win/WideText.cpp
     ${_dir}/win/UserFoldersWin.cpp
   )
 else()

@@ -23,8 +23,14 @@ TEST(Folders, DataPathsAreBuiltFromTheProgramFolder) {
 TEST(Folders, TheRunningExecutableIsFoundWhateverTheCurrentDirectory) {
     Folders f = Folders::ofExecutable();
     ASSERT_FALSE(f.ProgramFolder.empty());
+#ifdef _WIN32
+    ASSERT_GE(f.ProgramFolder.size(), 3u);
+    EXPECT_EQ(f.ProgramFolder.back(), '\\');
+    EXPECT_EQ(f.ProgramFolder.substr(1, 2), ":\\"); // a drive's full path
+#else
     EXPECT_EQ(f.ProgramFolder.back(), '/');
     EXPECT_EQ(f.ProgramFolder.front(), '/');
+#endif
 }
 
 } // namespace

@@ -10,6 +10,16 @@
 #include <stdexcept>
 
 namespace lang_test {
+namespace {
+
+// A path as the program's UTF-8 text (on Windows the plain string() would be
+// in the ANSI code page, and "Français" would not survive).
+std::string utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+} // namespace
 
 std::vector<ShippedFile> shippedLanguageFiles() {
     const char* source = std::getenv("BRONTARA_SOURCE_DIR");
@@ -18,7 +28,7 @@ std::vector<ShippedFile> shippedLanguageFiles() {
     std::vector<ShippedFile> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         if (entry.path().extension() == ".lng")
-            files.push_back({entry.path().stem().string(), entry.path().string()});
+            files.push_back({utf8(entry.path().stem()), utf8(entry.path())});
     }
     std::sort(files.begin(), files.end(),
               [](const auto& a, const auto& b) { return a.language < b.language; });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Captions longer than the Dutch ones the controls are sized for.
 #include "LocationFixture.h"
+#include "support/TextMetrics.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -35,6 +36,7 @@ class CaptionFit : public LocationFixture {
 };
 
 TEST_F(CaptionFit, TheDutchCaptionsFitTheDesignAsItStands) {
+    SKIP_WITHOUT_REAL_FONTS();
     showIn("Nederlands", [](TLocatie_form& f) {
         EXPECT_TRUE(labelShowsAll(f.Label1));
         EXPECT_TRUE(buttonShowsAll(f.Button1));
@@ -49,6 +51,7 @@ TEST_F(CaptionFit, TheDutchCaptionsFitTheDesignAsItStands) {
 }
 
 TEST_F(CaptionFit, LongerCaptionsAreShownWholeAndTheButtonsStayInTheWindow) {
+    SKIP_WITHOUT_REAL_FONTS();
     writeLanguageFile("Lang",
                       "[locatie scherm]\n"
                       "label1=Before you can go on, please tell &Brontara in which folder Microsoft Train "

@@ -7,7 +7,10 @@ if(NOT WIN32)
   return()
 endif()
 
-add_executable(platform_windows_tests ${CMAKE_CURRENT_LIST_DIR}/WindowsBackendTest.cpp)
+add_executable(platform_windows_tests
+  ${CMAKE_CURRENT_LIST_DIR}/WindowsBackendTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WindowsTextTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/IniDifferentialTest.cpp)
 target_link_libraries(platform_windows_tests PRIVATE brontara_core GTest::gtest)
 target_compile_definitions(platform_windows_tests PRIVATE
   BRONTARA_TEST_PROGRAM_NAME="$<TARGET_FILE_NAME:platform_windows_tests>")

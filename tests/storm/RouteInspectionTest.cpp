@@ -106,11 +106,13 @@ TEST_F(RainEnvSearchTest, NamesDifferingOnlyInCaseCountOnce) {
     EXPECT_EQ(found.names[2], "");
 }
 
+#ifndef _WIN32 // Windows keeps no two names that differ in letter case only
 TEST_F(RainEnvSearchTest, TheExactSpellingIsPreferredAmongCaseTwins) {
     file("RAIN.env");
     file("rain.env");
     EXPECT_EQ(findRainEnvFiles(envfiles()).names[0], "rain.env");
 }
+#endif
 
 TEST_F(RainEnvSearchTest, NoRainFileFindsNothing) {
     file("summer.env");

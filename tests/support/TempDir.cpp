@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/TempDir.h"
 
+#include "platform/Path.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -63,19 +65,18 @@ TempDir::~TempDir() {
 std::string TempDir::operator/(const std::string& relative) const { return path_ + "/" + relative; }
 
 std::string TempDir::write(const std::string& relative, const std::string& content) const {
-    fs::path p = fs::path(path_) / relative;
+    fs::path p = platform::fileSystemPath(path_ + "/" + relative);
     fs::create_directories(p.parent_path());
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out << content;
     if (!out)
         throw std::runtime_error("cannot write " + p.string());
-    return p.string();
+    return path_ + "/" + relative;
 }
 
 std::string TempDir::mkdir(const std::string& relative) const {
-    fs::path p = fs::path(path_) / relative;
-    fs::create_directories(p);
-    return p.string();
+    fs::create_directories(platform::fileSystemPath(path_ + "/" + relative));
+    return path_ + "/" + relative;
 }
 
 ScopedEnv::ScopedEnv(std::string name, const std::optional<std::string>& value) : name_(std::move(name)) {
@@ -96,7 +97,7 @@ ScopedCurrentDir::~ScopedCurrentDir() {
 }
 
 std::string readFile(const std::string& hostPath, bool* found) {
-    std::ifstream in(hostPath, std::ios::binary);
+    std::ifstream in(platform::fileSystemPath(hostPath), std::ios::binary);
     if (found)
         *found = static_cast<bool>(in);
     std::ostringstream s;

@@ -12,6 +12,11 @@
 #include <unistd.h>
 
 namespace platform {
+
+std::filesystem::path fileSystemPath(const std::string& hostPath) {
+    return std::filesystem::path(hostPath);
+}
+
 namespace {
 
 struct DirCloser {

@@ -2,6 +2,7 @@
 #include "platform/qt/DesktopPlatform.h"
 
 #include "platform/Path.h"
+#include "platform/Shell.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -60,9 +61,15 @@ std::string DesktopPlatform::browseForFolder(const std::string& title) {
 int DesktopPlatform::execModal(QDialog& dialog) { return dialog.exec(); }
 
 void DesktopPlatform::shellOpen(const std::string& target) {
-    QString t = QString::fromStdString(target);
+    const QString t = QString::fromStdString(target);
+    const bool link = t.contains(u"://") || t.startsWith(u"mailto:");
+#ifdef Q_OS_WIN
+    // The shell itself, with the show modes the program asks for: "show" for
+    // a document, "normal" for a link's browser or mail program.
+    platform::shellExecuteOpen(target, link ? kShowNormal : kShow);
+#else
     QUrl url;
-    if (t.contains(u"://") || t.startsWith(u"mailto:")) {
+    if (link) {
         url = QUrl(t);
     } else {
         // A document named by a Windows-style path the program built.
@@ -70,6 +77,7 @@ void DesktopPlatform::shellOpen(const std::string& target) {
         url = QUrl::fromLocalFile(QString::fromStdString(host ? *host : target));
     }
     QDesktopServices::openUrl(url); // the outcome is not reported
+#endif
 }
 
 RegistryText DesktopPlatform::readLocalMachineText(const std::string& key, const std::string& valueName) {

@@ -2,17 +2,22 @@
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/ReplaceFile.h"
+#include "platform/win/WideText.h"
 
 #include <algorithm>
 #include <atomic>
 #include <windows.h>
 
-// The file operations on Windows. Copies and replaced files are first written
+// The file operations on Windows, through the wide-character functions: the
+// paths are UTF-8 here and UTF-16 for the system. Copies and replaced files are first written
 // under a temporary name in the destination folder and then moved into place,
 // so that a crash never leaves a half-written file. replaceFile (ReplaceFile.h)
 // lives here because it shares that staging with copyFile.
 namespace platform {
 namespace {
+
+using win::narrow;
+using win::wide;
 
 constexpr unsigned kExcludable = Hidden | SysFile | VolumeId | Directory;
 // The attributes the program knows; normal, reparse point, compressed and the
@@ -33,7 +38,7 @@ bool listingOrder(const FindEntry& a, const FindEntry& b) {
 
 // The attributes of an entry; nothing when it is not there.
 std::optional<DWORD> attributesOf(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
     return attributes;
 }
@@ -75,15 +80,16 @@ template <typename Create> std::optional<std::string> stage(const std::string& t
 // A staged file that is not moved into place is removed again, even when it
 // took over a read-only attribute from its source.
 void discard(const std::string& staged) {
-    SetFileAttributesA(staged.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(staged.c_str());
+    const std::wstring name = wide(staged);
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(name.c_str());
 }
 
 // Without `replace` the move itself refuses an existing target, so a file that
 // appeared meanwhile is never overwritten.
 bool moveIntoPlace(const std::string& staged, const std::string& target, bool replace) {
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (MoveFileExA(staged.c_str(), target.c_str(), flags)) return true;
+    if (MoveFileExW(wide(staged).c_str(), wide(target).c_str(), flags)) return true;
     discard(staged);
     return false;
 }
@@ -103,8 +109,8 @@ bool writeAll(HANDLE file, std::string_view data) {
 std::vector<FindEntry> findFiles(std::string_view windowsPattern, unsigned attributeFilter) {
     const auto pattern = toHostPath(windowsPattern);
     if (!pattern) return {};
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(pattern->c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE search = FindFirstFileW(wide(*pattern).c_str(), &data);
     if (search == INVALID_HANDLE_VALUE) return {};
     // The rule of Delphi's FindFirst: an entry is skipped when it carries one
     // of the excludable attributes that the filter does not name.
@@ -112,8 +118,8 @@ std::vector<FindEntry> findFiles(std::string_view windowsPattern, unsigned attri
     std::vector<FindEntry> entries;
     do {
         const unsigned attributes = data.dwFileAttributes & kKnownAttributes;
-        if ((attributes & excluded) == 0) entries.push_back({data.cFileName, attributes});
-    } while (FindNextFileA(search, &data));
+        if ((attributes & excluded) == 0) entries.push_back({narrow(data.cFileName), attributes});
+    } while (FindNextFileW(search, &data));
     FindClose(search);
     std::sort(entries.begin(), entries.end(), listingOrder);
     return entries;
@@ -128,11 +134,12 @@ bool flushToDisk(const std::string& staged) {
     const auto attributes = attributesOf(staged);
     if (!attributes) return false;
     const bool readOnly = (*attributes & FILE_ATTRIBUTE_READONLY) != 0;
-    if (readOnly && !SetFileAttributesA(staged.c_str(), *attributes & ~FILE_ATTRIBUTE_READONLY)) return false;
-    HANDLE file = CreateFileA(staged.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const std::wstring name = wide(staged);
+    if (readOnly && !SetFileAttributesW(name.c_str(), *attributes & ~FILE_ATTRIBUTE_READONLY)) return false;
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     bool flushed = file != INVALID_HANDLE_VALUE && FlushFileBuffers(file) != 0;
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    if (readOnly) flushed = SetFileAttributesA(staged.c_str(), *attributes) != 0 && flushed;
+    if (readOnly) flushed = SetFileAttributesW(name.c_str(), *attributes) != 0 && flushed;
     return flushed;
 }
 
@@ -142,16 +149,19 @@ bool copyFile(std::string_view from, std::string_view to, bool failIfExists, boo
     const auto source = toHostPath(from);
     const auto destination = toHostPath(to);
     if (!source || !destination || endsInSeparator(*destination)) return false;
-    // What CopyFileA refuses: any existing file when asked to, a folder, and a
+    // What CopyFile refuses: any existing file when asked to, a folder, and a
     // read-only or hidden file even when asked to replace it.
     if (const auto existing = attributesOf(*destination)) {
         if (failIfExists ||
             (*existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)))
             return false;
     }
-    // CopyFileA gives the staged file the source's data, attributes and times.
+    // CopyFile gives the staged file the source's data, attributes and times.
+    // A source that another program holds open without sharing cannot be
+    // read, and the copy fails like any other.
+    const std::wstring wideSource = wide(*source);
     const auto staged = stage(*destination, [&](const std::string& name) {
-        return CopyFileA(source->c_str(), name.c_str(), TRUE) != 0;
+        return CopyFileW(wideSource.c_str(), wide(name).c_str(), TRUE) != 0;
     });
     if (!staged) return false;
     if (durable && !flushToDisk(*staged)) {
@@ -165,12 +175,12 @@ bool copyFile(std::string_view from, std::string_view to, bool failIfExists, boo
 // folder, so `durable` asks nothing more of a delete or a new folder here.
 bool deleteFile(std::string_view path, bool /*durable*/) {
     const auto host = toHostPath(path);
-    return host && DeleteFileA(host->c_str()) != 0;
+    return host && DeleteFileW(wide(*host).c_str()) != 0;
 }
 
 bool createDirectory(std::string_view path, bool /*durable*/) {
     const auto host = toHostPath(path);
-    return host && CreateDirectoryA(host->c_str(), nullptr) != 0;
+    return host && CreateDirectoryW(wide(*host).c_str(), nullptr) != 0;
 }
 
 namespace detail {
@@ -190,8 +200,8 @@ bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<u
 
     HANDLE file = INVALID_HANDLE_VALUE;
     const auto staged = stage(hostPath, [&](const std::string& name) {
-        file =
-            CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        file = CreateFileW(wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
         return file != INVALID_HANDLE_VALUE;
     });
     if (!staged) return false;
@@ -199,7 +209,8 @@ bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<u
     if (ok && durable) ok = FlushFileBuffers(file) != 0;
     ok = CloseHandle(file) && ok; // a full disk may show only here
     constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
-    if (ok && existing && (*existing & kept)) ok = SetFileAttributesA(staged->c_str(), *existing & kept) != 0;
+    if (ok && existing && (*existing & kept))
+        ok = SetFileAttributesW(wide(*staged).c_str(), *existing & kept) != 0;
     if (!ok) {
         discard(*staged);
         return false;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Process.h"
+#include "platform/win/WideText.h"
 
 #include <windows.h>
 
@@ -7,13 +8,13 @@ namespace platform {
 
 std::string executablePath() {
     // A path may be longer than MAX_PATH; a full buffer means it was cut.
-    std::string buffer(MAX_PATH, '\0');
+    std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) return {};
         if (length < buffer.size()) {
             buffer.resize(length);
-            return buffer;
+            return win::narrow(buffer);
         }
         if (buffer.size() >= 32768) // the longest path Windows has
             return {};

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SingleInstance.h"
+#include "platform/win/WideText.h"
 
 #include <windows.h>
 
@@ -22,8 +23,11 @@ class MutexClaim : public InstanceClaim {
 } // namespace
 
 std::unique_ptr<InstanceClaim> InstanceClaim::tryClaim(const std::string& name) {
+    // An empty name would make an unnamed mutex, which anyone can "claim".
+    const std::wstring wideName = win::wide(name);
+    if (wideName.empty()) return nullptr;
     SetLastError(ERROR_SUCCESS);
-    HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, wideName.c_str());
     // ERROR_ALREADY_EXISTS: the name is held, and the handle we got is to that
     // other mutex. Any other error means the name cannot be claimed either.
     if (mutex == nullptr) return nullptr;
