@@ -16,7 +16,7 @@ foreach(f ${files})
   get_filename_component(folder ${f} DIRECTORY)
   if(name MATCHES "\\.metainfo\\.xml\\.in$")
     continue()
-  elseif(name MATCHES "\\.(cpp|h|in|cmake|sh|svg|html|desktop)$" OR name STREQUAL "CMakeLists.txt"
+  elseif(name MATCHES "\\.(cpp|h|in|cmake|sh|svg|html|desktop|nsi)$" OR name STREQUAL "CMakeLists.txt"
          OR (folder MATCHES "/(script|\\.ci)$" AND NOT name MATCHES "\\."))
     file(STRINGS ${f} head LIMIT_COUNT 5)
     if(NOT head MATCHES "SPDX-License-Identifier: GPL-3\\.0-or-later")
