@@ -3,6 +3,7 @@
 // program: the journal left on disk is enough to put the simulator back
 // byte for byte.
 #include "FaultyFiles.h"
+#include "RouteKinds.h"
 #include "StormFixture.h"
 #include "storm/StormInstaller.h"
 #include "storm/StormRestorer.h"
@@ -13,23 +14,13 @@
 
 using namespace storm;
 using storm_test::FaultyFiles;
+using storm_test::interruptedRouteKinds;
+using storm_test::prepareRoute;
+using storm_test::RouteKind;
 using storm_test::StormFixture;
 using testing_support::readFile;
 
 namespace {
-
-struct RouteKind {
-    const char* name;
-    std::vector<std::string> files;     // in the route's Envfiles
-    std::vector<std::string> rainNames; // what inspection finds
-    bool byPattern;
-    bool withoutRainEx; // the simulator lacks SOUND\rain_ex.sms
-    bool staleBackups;  // the back-up folder holds copies of an earlier storm
-};
-
-void PrintTo(const RouteKind& k, std::ostream* os) {
-    *os << k.name;
-}
 
 std::vector<StepPoint> allStepPoints(const RouteKind& kind) {
     StormFixture fx;
@@ -52,14 +43,7 @@ TEST_P(FaultInjectionTest, RestoringAfterAnEndAtAnyStepLeavesTheSimulatorAsItWas
     for (const StepPoint& stop : points) {
         SCOPED_TRACE(std::string(stepName(stop.step)) + " #" + std::to_string(stop.index));
         StormFixture fx;
-        fx.addRoute("Route", kind.files);
-        if (kind.withoutRainEx) std::filesystem::remove(fx.simFile("SOUND/rain_ex.sms"));
-        if (kind.staleBackups) {
-            for (const auto& n : kind.rainNames)
-                fx.dir.write("Brontara/Dump/back_up/Route/" + n, "stale " + n);
-            fx.dir.write("Brontara/Dump/back_up/Sounds/rain_in.sms", "stale in");
-            fx.dir.write("Brontara/Dump/back_up/Sounds/rain_ex.sms", "stale ex");
-        }
+        prepareRoute(fx, kind);
         const auto before = fx.simulatorSnapshot();
         FaultyFiles files;
         const auto result = StormInstaller(files, fx.programFolder(), [&](const StepPoint& p) {
@@ -76,21 +60,7 @@ TEST_P(FaultInjectionTest, RestoringAfterAnEndAtAnyStepLeavesTheSimulatorAsItWas
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Routes, FaultInjectionTest,
-    testing::Values(RouteKind{"RainEnv", {"rain.env", "summer.env"}, {"rain.env"}, false, false, false},
-                    RouteKind{"FourPatternMatches",
-                              {"a_rain.env", "B_Rain.env", "c_rain.env", "d_rain.env", "e_rain.env"},
-                              {"a_rain.env", "B_Rain.env", "c_rain.env", "d_rain.env"},
-                              true,
-                              false,
-                              false},
-                    RouteKind{"NoRainExAndStaleBackups",
-                              {"Heavy_Rain.env", "rain_thunder.env"},
-                              {"Heavy_Rain.env", "rain_thunder.env"},
-                              true,
-                              true,
-                              true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Routes, FaultInjectionTest, testing::ValuesIn(interruptedRouteKinds()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

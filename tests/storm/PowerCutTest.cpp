@@ -4,6 +4,7 @@
 // simulator back byte for byte.
 #include "FaultyFiles.h"
 #include "PowerCutFiles.h"
+#include "RouteKinds.h"
 #include "StormFixture.h"
 #include "storm/StormInstaller.h"
 #include "storm/StormRestorer.h"
@@ -14,32 +15,14 @@
 
 using namespace storm;
 using storm_test::FaultyFiles;
+using storm_test::interruptedRouteKinds;
 using storm_test::PowerCutFiles;
+using storm_test::prepareRoute;
+using storm_test::RouteKind;
 using storm_test::StormFixture;
 using testing_support::readFile;
 
 namespace {
-
-struct RouteKind {
-    const char* name;
-    std::vector<std::string> files;     // in the route's Envfiles
-    std::vector<std::string> rainNames; // what inspection finds
-    bool byPattern;
-    bool staleBackups; // the back-up folder holds copies of an earlier storm
-};
-
-void PrintTo(const RouteKind& k, std::ostream* os) {
-    *os << k.name;
-}
-
-void prepare(StormFixture& fx, const RouteKind& kind) {
-    fx.addRoute("Route", kind.files);
-    if (!kind.staleBackups) return;
-    for (const auto& n : kind.rainNames)
-        fx.dir.write("Brontara/Dump/back_up/Route/" + n, "stale " + n);
-    fx.dir.write("Brontara/Dump/back_up/Sounds/rain_in.sms", "stale in");
-    fx.dir.write("Brontara/Dump/back_up/Sounds/rain_ex.sms", "stale ex");
-}
 
 // Installs, plays for a while (everything reaches the disk), and restores
 // from the journal on disk, as the restore button does.
@@ -55,7 +38,7 @@ void installAndRestore(PowerCutFiles& files, const StormFixture& fx, const Route
 
 std::size_t changesOfAWholeCycle(const RouteKind& kind) {
     StormFixture fx;
-    prepare(fx, kind);
+    prepareRoute(fx, kind);
     PowerCutFiles files;
     installAndRestore(files, fx, kind);
     return files.changes;
@@ -70,7 +53,7 @@ TEST_P(PowerCutTest, AFreshStartAfterAPowerCutAtAnyChangeLeavesTheSimulatorAsItW
     for (std::size_t cut = 1; cut <= total; ++cut) {
         SCOPED_TRACE("power cut after change " + std::to_string(cut) + " of " + std::to_string(total));
         StormFixture fx;
-        prepare(fx, kind);
+        prepareRoute(fx, kind);
         const auto before = fx.simulatorSnapshot();
         PowerCutFiles files;
         files.cutAfter = cut;
@@ -96,16 +79,8 @@ TEST_P(PowerCutTest, AFreshStartAfterAPowerCutAtAnyChangeLeavesTheSimulatorAsItW
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Routes, PowerCutTest,
-    testing::Values(RouteKind{"RainEnv", {"rain.env", "summer.env"}, {"rain.env"}, false, false},
-                    RouteKind{"FourPatternMatches",
-                              {"a_rain.env", "B_Rain.env", "c_rain.env", "d_rain.env", "e_rain.env"},
-                              {"a_rain.env", "B_Rain.env", "c_rain.env", "d_rain.env"},
-                              true,
-                              false},
-                    RouteKind{"StaleBackups", {"Heavy_Rain.env"}, {"Heavy_Rain.env"}, true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Routes, PowerCutTest, testing::ValuesIn(interruptedRouteKinds()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The model itself: what was flushed stays, what was not is gone.
 TEST(PowerCutFilesTest, KeepsDurableChangesAndLosesTheRest) {
