@@ -3,8 +3,8 @@
 // names only the storm's own files and writes back to the same journal.
 #include "FuzzInput.h"
 #include "platform/FileNames.h"
-#include "storm/RouteInspection.h"
-#include "storm/StormJournal.h"
+#include "core/storm/RouteInspection.h"
+#include "core/storm/StormJournal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

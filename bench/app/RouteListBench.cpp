@@ -2,9 +2,9 @@
 // FillRouteList on a Routes folder with 10,000 route folders, against the
 // least any listing must do: read the folder's names, sort them as the file
 // system lists them, and put them into the box.
-#include "app/AppContext.h"
-#include "app/TForm1.h"
-#include "platform/qt/DesktopPlatform.h"
+#include "gui/AppContext.h"
+#include "gui/MainWindow.h"
+#include "gui/platform/DesktopPlatform.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ void FillRouteList10000(benchmark::State& state) {
     auto& tmp = routesFolder();
     platform::DesktopPlatform desktop;
     AppContext context{desktop, Folders{tmp / "prog/"}};
-    TForm1 form(context);
+    MainWindow form(context);
     for (auto _ : state) {
         form.FillRouteList(tmp / "sim" + "\\Routes", form.RouteBox);
         benchmark::DoNotOptimize(form.RouteBox->count());

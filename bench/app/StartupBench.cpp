@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One start, timed from the process's own start to its main window shown:
-// "startup_bench <launchNs> brontara <programFolder>" starts Brontara's forms the way the
+// "startup_bench <launchNs> brontara <programFolder>" starts Brontara's windows the way the
 // program does; "startup_bench <launchNs> bare" shows a bare Qt main window,
 // "bare-text" the same with a menu and a label. Prints the
 // milliseconds and exits, so a script can run both many times in one run.
-#include "app/AppContext.h"
+#include "gui/AppContext.h"
 #include "app/Startup.h"
-#include "app/TForm1.h"
+#include "gui/MainWindow.h"
 #include "platform/SingleInstance.h"
-#include "platform/qt/DesktopPlatform.h"
+#include "gui/platform/DesktopPlatform.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -65,12 +65,12 @@ int main(int argc, char** argv) {
         platform::DesktopPlatform desktop;
         AppContext context{desktop, Folders{argv[3]}};
         const double beforeForms = msSince(launchNs);
-        Forms forms = createForms(context);
+        Windows windows = createWindows(context);
         const double afterForms = msSince(launchNs);
-        forms.main->show();
-        waitUntilExposed(*forms.main);
+        windows.main->show();
+        waitUntilExposed(*windows.main);
         // Where the time goes, for whoever tunes it: on stderr, apart from the result.
-        std::fprintf(stderr, "application %.1f ms, forms %.1f ms, show %.1f ms\n", beforeForms,
+        std::fprintf(stderr, "application %.1f ms, windows %.1f ms, show %.1f ms\n", beforeForms,
                      afterForms - beforeForms, msSince(launchNs) - afterForms);
     }
     std::printf("%.3f\n", msSince(launchNs));

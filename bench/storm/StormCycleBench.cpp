@@ -11,8 +11,8 @@
 //
 // The folders live under $TMPDIR (else /tmp); the file system there decides
 // what a sync costs.
-#include "storm/StormInstaller.h"
-#include "storm/StormRestorer.h"
+#include "core/storm/StormInstaller.h"
+#include "core/storm/StormRestorer.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,39 +1,56 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Startup.h"
 
-#include "app/FormActivation.h"
-#include "app/TForm1.h"
-#include "info/TzktInfoDlg.h"
-#include "lang/Tlanguage_form.h"
-#include "location/TLocatie_form.h"
+#include "gui/WindowActivation.h"
+#include "gui/MainWindow.h"
+#include "gui/AboutDialog.h"
+#include "gui/LanguageWindow.h"
+#include "gui/SimulatorFolderWindow.h"
 #include "platform/SingleInstance.h"
-#include "platform/qt/DesktopPlatform.h"
+#include "gui/platform/DesktopPlatform.h"
 
 #include <QApplication>
 
-Forms::~Forms() = default;
+Windows::Windows() = default;
+Windows::Windows(Windows&&) noexcept = default;
+Windows::~Windows() = default;
 
-Forms createForms(AppContext& context) {
-    Forms forms;
-    forms.main = std::make_unique<TForm1>(context);
-    context.Form1 = forms.main.get();
-    context.guard.run([&] { forms.main->FormCreate(); });
-    // A storm left in the simulator by a forced end: open locked, with the restore button.
-    context.guard.run([&] { forms.main->ResumeStormFromJournal(); });
+void connectLanguageWindow(MainWindow& main, LanguageWindow& language) {
+    QObject::connect(&language, &LanguageWindow::languageChosen, &main,
+                     [&main](const std::string& name) { main.adoptLanguage(name); });
+}
 
-    forms.language = std::make_unique<Tlanguage_form>(context);
-    context.language_form = forms.language.get();
-    context.guard.run([&] { forms.language->FormCreate(); });
-
-    forms.about = std::make_unique<TzktInfoDlg>(context, forms.main.get());
-    context.zktInfoDlg = forms.about.get();
+void connectAboutDialog(MainWindow& main, AboutDialog& about) {
+    about.setLanguage(main.language().current());
+    QObject::connect(&main, &MainWindow::languageChanged, &about,
+                     [&about](const QString& name) { about.setLanguage(name.toStdString()); });
+    // Modeless: the main window stays usable while the dialog is open.
+    QObject::connect(&main, &MainWindow::aboutRequested, &about, [&about] {
+        about.show();
+        about.raise();
+        about.activateWindow();
+    });
     // Coming back from the modeless about dialog re-reads the simulator folder and the routes.
-    forms.main->activation().watch(forms.about.get(), ActivationRule::Form::About);
+    main.activation().watch(&about, ActivationRule::Form::About);
+}
 
-    forms.location = std::make_unique<TLocatie_form>(context);
-    context.Locatie_form = forms.location.get();
-    context.guard.run([&] { forms.location->FormCreate(); });
-    return forms;
+Windows createWindows(AppContext& context) {
+    Windows windows;
+    windows.main = std::make_unique<MainWindow>(context);
+    context.guard.run([&] { windows.main->initialise(); });
+    // A storm left in the simulator by a forced end: open locked, with the restore button.
+    context.guard.run([&] { windows.main->resumeStormFromJournal(); });
+
+    windows.language = std::make_unique<LanguageWindow>(context);
+    connectLanguageWindow(*windows.main, *windows.language);
+    context.guard.run([&] { windows.language->initialise(); });
+
+    windows.about = std::make_unique<AboutDialog>(context, windows.main.get());
+    connectAboutDialog(*windows.main, *windows.about);
+
+    windows.simulatorFolder = std::make_unique<SimulatorFolderWindow>(context);
+    context.guard.run([&] { windows.simulatorFolder->initialise(); });
+    return windows;
 }
 
 namespace {
@@ -70,8 +87,8 @@ int runBrontara(int argc, char** argv) {
     // Only the main window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    Forms forms = createForms(context);
-    forms.main->show();
+    Windows windows = createWindows(context);
+    windows.main->show();
     QApplication::exec();
 
     claim.reset();

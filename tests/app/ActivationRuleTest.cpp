@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ActivationRule.h"
+#include "core/program/ActivationRule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
-#include "app/FormActivation.h"
+#include "gui/WindowActivation.h"
 
 #include <QApplication>
 #include <QDialog>
+
+
+using testing_support::control;
 
 namespace {
 
@@ -17,13 +21,13 @@ protected:
         MainWindowFixture::SetUp();
         tmp.mkdir("sim/Routes/Eerste");
         storeSimulatorFolder(simulator());
-        about = new QDialog(form.get());
+        about = new QDialog(form);
         about->setObjectName(QStringLiteral("zktInfoDlg"));
-        form->findChild<FormActivation*>()->watch(about, ActivationRule::Form::About);
+        form->findChild<WindowActivation*>()->watch(about, ActivationRule::Form::About);
     }
     void pickRoute() {
-        form->RouteBox->setCurrentIndex(0);
-        ASSERT_EQ(form->RouteBox->currentText(), QStringLiteral("Eerste"));
+        routeBox()->setCurrentIndex(0);
+        ASSERT_EQ(routeBox()->currentText(), QStringLiteral("Eerste"));
     }
     void settle() {
         for (int i = 0; i < 5; ++i)
@@ -33,12 +37,12 @@ protected:
 };
 
 TEST_F(ActivationThroughWindows, TheFirstShowListsTheRoutes) {
-    EXPECT_EQ(form->RouteBox->count(), 0);
+    EXPECT_EQ(routeBox()->count(), 0);
     form->show();
     form->activateWindow();
     settle();
     EXPECT_EQ(routes(), names({"Eerste"}));
-    EXPECT_EQ(form->SimulatorFolder, simulator());
+    EXPECT_EQ(form->storm().simulatorFolder(), simulator());
 }
 
 TEST_F(ActivationThroughWindows, ComingBackFromTheAboutDialogRebuildsTheList) {
@@ -49,11 +53,11 @@ TEST_F(ActivationThroughWindows, ComingBackFromTheAboutDialogRebuildsTheList) {
     about->show();
     about->activateWindow();
     settle();
-    EXPECT_EQ(form->RouteBox->currentText(), QStringLiteral("Eerste")); // not yet: the dialog is open
+    EXPECT_EQ(routeBox()->currentText(), QStringLiteral("Eerste")); // not yet: the dialog is open
     tmp.mkdir("sim/Routes/Nieuw");
     about->hide();
     settle();
-    EXPECT_EQ(form->RouteBox->currentText(), kPlaceholder);
+    EXPECT_EQ(routeBox()->currentText(), kPlaceholder);
     EXPECT_EQ(routes(), names({"Eerste", "Nieuw"}));
 }
 
@@ -62,14 +66,14 @@ TEST_F(ActivationThroughWindows, AMessageBoxOrOtherDialogDoesNotCountAsAForm) {
     form->activateWindow();
     settle();
     pickRoute();
-    QDialog box(form.get()); // stands for a message box: not one of the program's forms
+    QDialog box(form); // stands for a message box: not one of the program's windows
     box.show();
     box.activateWindow();
     settle();
     box.hide();
     form->activateWindow();
     settle();
-    EXPECT_EQ(form->RouteBox->currentText(), QStringLiteral("Eerste"));
+    EXPECT_EQ(routeBox()->currentText(), QStringLiteral("Eerste"));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's border icons in its two states, per platform.
-#include "app/BorderIcons.h"
+#include "gui/BorderIcons.h"
 
 #include <gtest/gtest.h>
 

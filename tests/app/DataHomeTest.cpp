@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The data home: the program folder when it can be written, else the
 // player's own folder, seeded from the shipped data folder.
-#include "app/DataHome.h"
-#include "app/Folders.h"
+#include "core/program/DataHome.h"
+#include "core/program/Folders.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ErrorGuard.h"
+#include "core/program/ErrorGuard.h"
 #include "platform/Error.h"
 #include "support/ScriptedPlatform.h"
 

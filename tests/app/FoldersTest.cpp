@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Folders.h"
+#include "core/program/Folders.h"
 
 #include <gtest/gtest.h>
 

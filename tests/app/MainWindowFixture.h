@@ -1,47 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "app/AppContext.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "core/program/Settings.h"
+#include "core/storm/StormJournal.h"
+#include "gui/MainWindow.h"
 #include "support/Names.h"
-#include "support/ScriptedPlatform.h"
-#include "support/TempDir.h"
+#include "support/ProgramWindows.h"
 
 #include <QComboBox>
 #include <QStringList>
 #include <gtest/gtest.h>
 
-#include <memory>
-
+using testing_support::control;
 using testing_support::names;
 
-// A main window over a real program folder and a real simulator folder in a
-// temporary folder, with the scripted platform for its boxes.
-class MainWindowFixture : public ::testing::Test {
+// A main window in Dutch over a real program folder and a real simulator
+// folder in a temporary folder, with the scripted platform for its boxes.
+class MainWindowFixture : public ::testing::Test, public testing_support::ProgramWindows {
 protected:
-    void SetUp() override {
-        tmp.mkdir("prog/Dump/Languages");
-        tmp.mkdir("prog/Dump/back_up");
-        tmp.mkdir("sim/Routes");
-        context = std::make_unique<AppContext>(AppContext{platform, Folders{tmp / "prog/"}});
-        form = std::make_unique<TForm1>(*context);
-        context->Form1 = form.get();
-        form->ApplyLanguage("Nederlands");
-        platform.boxes.clear();
-    }
+    void SetUp() override { form = &mainWindow(); }
 
-    std::string simulator() const { return tmp / "sim"; }
-    void storeSimulatorFolder(const std::string& folder) { settings::writeSimulatorFolder(context->folders, folder); }
-
+    QComboBox* routeBox() const { return control<QComboBox>(form, "RouteBox"); }
     QStringList routes() const {
         QStringList items;
-        for (int i = 0; i < form->RouteBox->count(); ++i)
-            items << form->RouteBox->itemText(i);
+        for (int i = 0; i < routeBox()->count(); ++i)
+            items << routeBox()->itemText(i);
         return items;
     }
 
-    testing_support::TempDir tmp;
-    testing_support::ScriptedPlatform platform;
-    std::unique_ptr<AppContext> context;
-    std::unique_ptr<TForm1> form;
+    // Lists the routes of `simulatorFolder` in the route box, as activation does.
+    void showRoutesOf(const std::string& simulatorFolder) {
+        storeSimulatorFolder(simulatorFolder);
+        form->reloadRoutes();
+    }
+
+    // A storm on record in the data folder, taken up as a start of the
+    // program does: the window opens in the Storm installed state.
+    void resumeARecordedStorm() {
+        storm::StormJournal journal;
+        journal.record = {simulator(), "Zonnedal", {"rain.env"}, false, {"rain_in.sms", "rain_ex.sms"}};
+        journal.simulatorLocation = simulator();
+        journal.rainEnvExisted = {true};
+        journal.rainSoundExisted = {true, true};
+        tmp.write("prog/Dump/storm_journal.ini", journal.toText().value());
+        form->resumeStormFromJournal();
+    }
+
+    MainWindow* form = nullptr;
 };

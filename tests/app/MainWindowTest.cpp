@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 #include "support/TextMetrics.h"
 
 #include "platform/Platform.h"
@@ -43,20 +44,20 @@ TEST_F(MainWindowFixture, ControlsStandWhereTheDesignPutsThem) {
     // The group box's style sheet must not cost its controls the design font.
     form->show();
     QApplication::processEvents();
-    for (QWidget* w : std::initializer_list<QWidget*>{form->GroupBox1, form->Label1, form->RouteBox, form->Button1}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{control<QGroupBox>(form, "GroupBox1"), control<QLabel>(form, "Label1"), routeBox(), control<QPushButton>(form, "Button1")}) {
         EXPECT_NEAR(w->font().pointSizeF(), 8, 0.5) << w->objectName().toStdString();
         EXPECT_EQ(w->font().family(), form->font().family()) << w->objectName().toStdString();
     }
     // The placeholder shows whole in the route box.
-    QFontMetrics metrics(form->RouteBox->lineEdit()->font());
-    EXPECT_LE(metrics.horizontalAdvance(form->RouteBox->currentText()),
-              form->RouteBox->lineEdit()->contentsRect().width());
-    EXPECT_EQ(form->Label3->font().pointSize(), 10);
+    QFontMetrics metrics(routeBox()->lineEdit()->font());
+    EXPECT_LE(metrics.horizontalAdvance(routeBox()->currentText()),
+              routeBox()->lineEdit()->contentsRect().width());
+    EXPECT_EQ(control<QLabel>(form, "Label3")->font().pointSize(), 10);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Brontara"));
-    EXPECT_TRUE(form->RouteBox->isEditable());
-    EXPECT_EQ(form->RouteBox->maxVisibleItems(), 8);
-    EXPECT_TRUE(form->RichEdit1->isReadOnly());
-    EXPECT_EQ(form->RichEdit1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_TRUE(routeBox()->isEditable());
+    EXPECT_EQ(routeBox()->maxVisibleItems(), 8);
+    EXPECT_TRUE(control<QTextEdit>(form, "RichEdit1")->isReadOnly());
+    EXPECT_EQ(control<QTextEdit>(form, "RichEdit1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
 
 TEST_F(MainWindowFixture, MenuHoldsTheItemsInOrderWithTheirDutchCaptions) {
@@ -64,20 +65,20 @@ TEST_F(MainWindowFixture, MenuHoldsTheItemsInOrderWithTheirDutchCaptions) {
     for (QAction* a : form->menuBar()->actions())
         titles << a->text();
     EXPECT_EQ(titles, names({"&Bestand", "&Opties", "&Help"}));
-    EXPECT_EQ(form->Bestand1->actions().value(0), form->afsluiten1);
-    EXPECT_EQ(form->afsluiten1->text(), QStringLiteral("&Afsluiten"));
-    EXPECT_EQ(form->Taal1->title(), QStringLiteral("&Taal"));
-    EXPECT_EQ(form->Nederlands1->text(), QStringLiteral("Nederlands"));
-    QList<QAction*> help = form->Help1->actions();
+    EXPECT_EQ(control<QMenu>(form, "Bestand1")->actions().value(0), control<QAction>(form, "afsluiten1"));
+    EXPECT_EQ(control<QAction>(form, "afsluiten1")->text(), QStringLiteral("&Afsluiten"));
+    EXPECT_EQ(control<QMenu>(form, "Taal1")->title(), QStringLiteral("&Taal"));
+    EXPECT_EQ(control<QAction>(form, "Nederlands1")->text(), QStringLiteral("Nederlands"));
+    QList<QAction*> help = control<QMenu>(form, "Help1")->actions();
     ASSERT_EQ(help.size(), 3);
     EXPECT_EQ(help[0]->text(), QStringLiteral("H&elp inhoud"));
     EXPECT_TRUE(help[1]->isSeparator());
     EXPECT_EQ(help[2]->text(), QStringLiteral("&Info"));
-    EXPECT_EQ(form->Button1->text(), QStringLiteral("Maken..."));
-    EXPECT_EQ(form->Button2->text(), QStringLiteral("Ga terug en herstel alles"));
-    EXPECT_EQ(form->GroupBox1->title(), QStringLiteral("Route Selecteren"));
+    EXPECT_EQ(control<QPushButton>(form, "Button1")->text(), QStringLiteral("Maken..."));
+    EXPECT_EQ(control<QPushButton>(form, "Button2")->text(), QStringLiteral("Ga terug en herstel alles"));
+    EXPECT_EQ(control<QGroupBox>(form, "GroupBox1")->title(), QStringLiteral("Route Selecteren"));
     // A label shows no access key: the caption's quotes and words stand as they are.
-    EXPECT_TRUE(form->Label3->text().startsWith(QStringLiteral("Het maken van onweer")));
+    EXPECT_TRUE(control<QLabel>(form, "Label3")->text().startsWith(QStringLiteral("Het maken van onweer")));
 }
 
 TEST_F(MainWindowFixture, RouteListHoldsOnlyOrdinaryFoldersInFileSystemOrder) {
@@ -87,9 +88,9 @@ TEST_F(MainWindowFixture, RouteListHoldsOnlyOrdinaryFoldersInFileSystemOrder) {
     tmp.mkdir("sim/Routes/.verborgen"); // hidden
     tmp.write("sim/Routes/readme.txt", "not a route");
     tmp.write("sim/Routes/Gamma.trk", "a file");
-    form->FillRouteList(simulator() + "\\Routes", form->RouteBox);
+    showRoutesOf(simulator());
     EXPECT_EQ(routes(), names({"Alpha", "beta", "zuidlijn"}));
-    EXPECT_EQ(form->RouteBox->currentText(), kPlaceholder);
+    EXPECT_EQ(routeBox()->currentText(), kPlaceholder);
     EXPECT_TRUE(platform.boxes.empty());
 }
 
@@ -100,13 +101,13 @@ TEST_F(MainWindowFixture, RouteListStaysEmptyWithoutAReadableRoutesFolder) {
     } cases[] = {
         {"missing folder", simulator() + "\\Nergens"},
         {"a file", tmp.write("sim/Bestand", "x")},
-        {"empty setting", "\\Routes"},
+        {"empty setting", ""},
     };
     for (const auto& c : cases) {
-        form->RouteBox->addItem(QStringLiteral("oud"));
-        form->FillRouteList(c.folder, form->RouteBox);
-        EXPECT_EQ(form->RouteBox->count(), 0) << c.name;
-        EXPECT_EQ(form->RouteBox->currentText(), kPlaceholder) << c.name;
+        routeBox()->addItem(QStringLiteral("oud"));
+        showRoutesOf(c.folder);
+        EXPECT_EQ(routeBox()->count(), 0) << c.name;
+        EXPECT_EQ(routeBox()->currentText(), kPlaceholder) << c.name;
     }
     EXPECT_TRUE(platform.boxes.empty());
 }
@@ -120,7 +121,7 @@ TEST_F(MainWindowFixture, RouteListPassesOverLinkLoopsAndEntriesItCannotRead) {
     ASSERT_EQ(symlink("/nergens/hier", (tmp / "sim/Routes/Kapot").c_str()), 0);
     tmp.mkdir("sim/Routes/Dicht");
     chmod((tmp / "sim/Routes/Dicht").c_str(), 0);
-    form->FillRouteList(simulator() + "\\Routes", form->RouteBox);
+    showRoutesOf(simulator());
     EXPECT_EQ(routes(), names({"Dicht", "Echt", "Verwijzing"}));
     chmod((tmp / "sim/Routes/Dicht").c_str(), 0755);
 }
@@ -129,52 +130,52 @@ TEST_F(MainWindowFixture, RouteListPassesOverLinkLoopsAndEntriesItCannotRead) {
 TEST_F(MainWindowFixture, RouteListTakesTenThousandRoutes) {
     for (int i = 0; i < 10000; ++i)
         tmp.mkdir("sim/Routes/R" + std::to_string(i));
-    form->FillRouteList(simulator() + "\\Routes", form->RouteBox);
-    ASSERT_EQ(form->RouteBox->count(), 10000);
-    EXPECT_EQ(form->RouteBox->itemText(0), QStringLiteral("R0"));
-    EXPECT_EQ(form->RouteBox->itemText(1), QStringLiteral("R1"));
-    EXPECT_EQ(form->RouteBox->itemText(2), QStringLiteral("R10")); // name order, not number order
-    EXPECT_EQ(form->RouteBox->currentText(), kPlaceholder);
+    showRoutesOf(simulator());
+    ASSERT_EQ(routeBox()->count(), 10000);
+    EXPECT_EQ(routeBox()->itemText(0), QStringLiteral("R0"));
+    EXPECT_EQ(routeBox()->itemText(1), QStringLiteral("R1"));
+    EXPECT_EQ(routeBox()->itemText(2), QStringLiteral("R10")); // name order, not number order
+    EXPECT_EQ(routeBox()->currentText(), kPlaceholder);
 }
 
 TEST_F(MainWindowFixture, RouteListIsFoundWhateverTheLetterCaseOfRoutes) {
     tmp.mkdir("sim2/ROUTES/Noord");
-    form->FillRouteList(tmp / "sim2" + "\\Routes", form->RouteBox);
+    showRoutesOf(tmp / "sim2");
     EXPECT_EQ(routes(), names({"Noord"}));
 }
 
 TEST_F(MainWindowFixture, ActivationReadsTheStoredFolderAfreshAndDropsThePickedRoute) {
     tmp.mkdir("sim/Routes/Eerste");
     storeSimulatorFolder(simulator());
-    form->FormActivate();
-    EXPECT_EQ(form->SimulatorFolder, simulator());
+    form->reloadRoutes();
+    EXPECT_EQ(form->storm().simulatorFolder(), simulator());
     EXPECT_EQ(routes(), names({"Eerste"}));
 
-    form->RouteBox->setCurrentIndex(0);
+    routeBox()->setCurrentIndex(0);
     tmp.mkdir("other/Routes/Tweede");
     storeSimulatorFolder(tmp / "other");
-    form->FormActivate();
+    form->reloadRoutes();
     EXPECT_EQ(routes(), names({"Tweede"}));
-    EXPECT_EQ(form->RouteBox->currentText(), kPlaceholder);
+    EXPECT_EQ(routeBox()->currentText(), kPlaceholder);
 }
 
 TEST_F(MainWindowFixture, ATypedRouteNameStaysAsTyped) {
     tmp.mkdir("sim/Routes/Eerste");
-    form->FillRouteList(simulator() + "\\Routes", form->RouteBox);
-    form->RouteBox->setEditText(QStringLiteral("Bestaat niet"));
-    EXPECT_EQ(form->RouteBox->currentText(), QStringLiteral("Bestaat niet"));
+    showRoutesOf(simulator());
+    routeBox()->setEditText(QStringLiteral("Bestaat niet"));
+    EXPECT_EQ(routeBox()->currentText(), QStringLiteral("Bestaat niet"));
     EXPECT_EQ(routes(), names({"Eerste"}));
 }
 
-TEST_F(MainWindowFixture, ShowErrorFormatsTheMessageAndUsesTheErrorIcon) {
-    form->ShowError("100%% mis %s hier", "Fout");
+TEST_F(MainWindowFixture, AnErrorBoxFormatsTheMessageAndUsesTheErrorIcon) {
+    MessageBoxes(platform).showError("100%% mis %s hier", "Fout");
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0], (Box{"100% mis  hier", "Fout", platform::mb::IconError}));
 }
 
 TEST_F(MainWindowFixture, AMessageThatCannotBeFormattedShowsTheFormatterErrorInstead) {
-    form->Texts.Niet_afsluiten = "Nog %d bestanden";
-    form->LockStormState();
+    resumeARecordedStorm();
+    form->language().texts().mayNotClose = "Nog %d bestanden";
     form->show();
     form->close();
     ASSERT_EQ(platform.boxes.size(), 1u);
@@ -187,11 +188,11 @@ TEST_F(MainWindowFixture, ASettingsWriteThatIsRefusedRaisesAfterTheTextsAreSet) 
     // A folder in the settings file's place refuses the write, also for root.
     std::remove((tmp / "prog/Dump/All_dat.ini").c_str());
     tmp.mkdir("prog/Dump/All_dat.ini/blocked");
-    form->Texts.Geen_Route.clear();
-    EXPECT_FALSE(context->guard.run([&] { form->ApplyLanguage("Nederlands"); }));
-    EXPECT_EQ(form->Texts.Geen_Route, "Er is nog geen route geselecteerd!");
+    form->language().texts().noRouteChosen.clear();
+    EXPECT_FALSE(context.guard.run([&] { form->language().apply("Nederlands"); }));
+    EXPECT_EQ(form->language().texts().noRouteChosen, "Er is nog geen route geselecteerd!");
     ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].text, "Unable to write to " + context->folders.SettingsFile() + ".");
+    EXPECT_EQ(platform.boxes[0].text, "Unable to write to " + context.folders.SettingsFile() + ".");
     EXPECT_EQ(platform.boxes[0].caption, "Brontara");
 }
 

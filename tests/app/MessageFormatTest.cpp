@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/MessageFormat.h"
+#include "core/program/MessageFormat.h"
 #include "platform/Error.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/SessionEnd.h"
+#include "core/program/SessionEnd.h"
 
 #include <gtest/gtest.h>
 

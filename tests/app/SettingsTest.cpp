@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Settings.h"
+#include "core/program/Settings.h"
 #include "platform/Error.h"
 #include "support/TempDir.h"
 

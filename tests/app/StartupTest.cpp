@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up as a whole: the forms in order, and a data folder that cannot be written.
+// Start-up as a whole: the windows in order, and a data folder that cannot be written.
 #include "app/Startup.h"
-#include "app/TForm1.h"
+#include "support/Controls.h"
+#include "gui/MainWindow.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <gtest/gtest.h>
+
+
+using testing_support::control;
 
 namespace {
 
@@ -21,16 +25,16 @@ TEST(Startup, WithoutADataFolderTheWriteErrorIsShownAndStartUpGoesOn) {
     platform.queueModal([](QDialog&) { return 0; });
     platform.queueModal([](QDialog&) { return 0; });
 
-    Forms forms = createForms(context);
+    Windows windows = createWindows(context);
 
     EXPECT_EQ(platform.modalDialogs, (std::vector<std::string>{"language_form", "Locatie_form"}));
     ASSERT_FALSE(platform.boxes.empty());
     EXPECT_EQ(platform.boxes[0],
               (Box{"Unable to write to " + context.folders.SettingsFile() + ".", "Brontara", 16}));
     // The built-in texts were set before the write failed: the main window is usable.
-    forms.main->show();
-    EXPECT_EQ(forms.main->RouteBox->currentText(), QStringLiteral("Geen route geselecteerd"));
-    EXPECT_TRUE(forms.main->isVisible());
+    windows.main->show();
+    EXPECT_EQ(control<QComboBox>(windows.main, "RouteBox")->currentText(), QStringLiteral("Geen route geselecteerd"));
+    EXPECT_TRUE(windows.main->isVisible());
 }
 
 TEST(Startup, AFinishedFirstStartShowsNothingButTheMainWindow) {
@@ -43,15 +47,15 @@ TEST(Startup, AFinishedFirstStartShowsNothingButTheMainWindow) {
     testing_support::ScriptedPlatform platform;
     AppContext context{platform, Folders{tmp / "prog/"}};
 
-    Forms forms = createForms(context);
+    Windows windows = createWindows(context);
 
     EXPECT_TRUE(platform.boxes.empty());
     EXPECT_TRUE(platform.modalDialogs.empty());
     EXPECT_EQ(testing_support::readFile(tmp / "prog/Dump/All_dat.ini"), before); // the same three entries
-    EXPECT_EQ(context.Form1, forms.main.get());
-    EXPECT_NE(context.language_form, nullptr);
-    EXPECT_NE(context.zktInfoDlg, nullptr);
-    EXPECT_NE(context.Locatie_form, nullptr);
+    EXPECT_NE(windows.main, nullptr);
+    EXPECT_NE(windows.language, nullptr);
+    EXPECT_NE(windows.about, nullptr);
+    EXPECT_NE(windows.simulatorFolder, nullptr);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 // running (Xvfb, the window manager and xdotool; skipped without them).
 #include "ProgramRun.h"
 #include "platform/FileSystem.h"
-#include "storm/StormJournal.h"
+#include "core/storm/StormJournal.h"
 #include "support/XvfbServer.h"
 
 #include <gtest/gtest.h>

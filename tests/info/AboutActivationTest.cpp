@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Coming back from the about dialog to the main window rebuilds the route
-// list, through the real forms as start-up creates them.
-#include "app/AppContext.h"
-#include "app/Settings.h"
+// list, through the real windows as start-up creates them.
+#include "gui/AppContext.h"
+#include "support/Controls.h"
+#include "core/program/Settings.h"
 #include "app/Startup.h"
-#include "app/TForm1.h"
-#include "info/TzktInfoDlg.h"
-#include "lang/Tlanguage_form.h"
-#include "location/TLocatie_form.h"
+#include "gui/MainWindow.h"
+#include "gui/AboutDialog.h"
+#include "gui/LanguageWindow.h"
+#include "gui/SimulatorFolderWindow.h"
 #include "platform/Ini.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
@@ -22,13 +23,16 @@
 #include <memory>
 #include <optional>
 
+
+using testing_support::control;
+
 namespace {
 
 const QString kPlaceholder = QStringLiteral("Geen route geselecteerd");
 
 struct BackCase {
     const char* name;
-    std::function<void(TzktInfoDlg&, TForm1&)> comeBack;
+    std::function<void(AboutDialog&, MainWindow&)> comeBack;
 };
 
 void PrintTo(const BackCase& c, std::ostream* os) {
@@ -46,54 +50,54 @@ class BackFromAbout : public ::testing::TestWithParam<BackCase> {
         settings::writeLanguage(context->folders, "Nederlands");
         settings::writeLanguageAnswered(context->folders);
         settings::writeSimulatorFolder(context->folders, tmp / "sim");
-        forms.emplace(createForms(*context));
+        windows.emplace(createWindows(*context));
         ASSERT_TRUE(platform.modalDialogs.empty());
-        forms->main->show();
-        forms->main->activateWindow();
+        windows->main->show();
+        windows->main->activateWindow();
         settle();
     }
-    void TearDown() override { forms.reset(); }
+    void TearDown() override { windows.reset(); }
     static void settle() {
         for (int i = 0; i < 5; ++i)
             QApplication::processEvents();
     }
     QStringList routes() const {
         QStringList items;
-        for (int i = 0; i < forms->main->RouteBox->count(); ++i)
-            items << forms->main->RouteBox->itemText(i);
+        for (int i = 0; i < control<QComboBox>(windows->main, "RouteBox")->count(); ++i)
+            items << control<QComboBox>(windows->main, "RouteBox")->itemText(i);
         return items;
     }
 
     testing_support::TempDir tmp;
     testing_support::ScriptedPlatform platform;
     std::unique_ptr<AppContext> context;
-    std::optional<Forms> forms;
+    std::optional<Windows> windows;
 };
 
 TEST_P(BackFromAbout, ThrowsAwayThePickedRouteAndRebuildsTheList) {
     ASSERT_EQ(routes(), QStringList{QStringLiteral("Eerste")});
-    forms->main->RouteBox->setCurrentIndex(0);
-    ASSERT_EQ(forms->main->RouteBox->currentText(), QStringLiteral("Eerste"));
+    control<QComboBox>(windows->main, "RouteBox")->setCurrentIndex(0);
+    ASSERT_EQ(control<QComboBox>(windows->main, "RouteBox")->currentText(), QStringLiteral("Eerste"));
 
-    forms->main->Info1->trigger();
+    control<QAction>(windows->main, "Info1")->trigger();
     settle();
-    ASSERT_TRUE(forms->about->isVisible());
-    EXPECT_EQ(forms->main->RouteBox->currentText(), QStringLiteral("Eerste"))
+    ASSERT_TRUE(windows->about->isVisible());
+    EXPECT_EQ(control<QComboBox>(windows->main, "RouteBox")->currentText(), QStringLiteral("Eerste"))
         << "not while the dialog is open";
 
     tmp.mkdir("sim/Routes/Nieuw");
-    GetParam().comeBack(*forms->about, *forms->main);
+    GetParam().comeBack(*windows->about, *windows->main);
     settle();
-    EXPECT_EQ(forms->main->RouteBox->currentText(), kPlaceholder);
+    EXPECT_EQ(control<QComboBox>(windows->main, "RouteBox")->currentText(), kPlaceholder);
     EXPECT_EQ(routes(), (QStringList{QStringLiteral("Eerste"), QStringLiteral("Nieuw")}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, BackFromAbout,
     ::testing::Values(
-        BackCase{"OkButton", [](TzktInfoDlg& d, TForm1&) { QTest::mouseClick(d.OKButton, Qt::LeftButton); }},
-        BackCase{"CloseBox", [](TzktInfoDlg& d, TForm1&) { d.close(); }},
-        BackCase{"ClickOnTheMainWindow", [](TzktInfoDlg&, TForm1& main) { main.activateWindow(); }}),
+        BackCase{"OkButton", [](AboutDialog& d, MainWindow&) { QTest::mouseClick(control<QPushButton>(d, "OKButton"), Qt::LeftButton); }},
+        BackCase{"CloseBox", [](AboutDialog& d, MainWindow&) { d.close(); }},
+        BackCase{"ClickOnTheMainWindow", [](AboutDialog&, MainWindow& main) { main.activateWindow(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

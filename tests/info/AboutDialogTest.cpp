@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The about dialog: its controls, its texts in each language, showing and hiding.
 #include "InfoFixture.h"
+#include "support/Controls.h"
 
-#include "info/BevelPanel.h"
-#include "info/LinkLabel.h"
-#include "info/PictureBox.h"
-#include "info/ProjectLinks.h"
+#include "gui/widgets/BevelPanel.h"
+#include "gui/widgets/LinkLabel.h"
+#include "gui/widgets/PictureBox.h"
+#include "core/help/ProjectLinks.h"
 #include "platform/Ini.h"
 
 #include <QLabel>
@@ -15,6 +16,9 @@
 #include <QWindow>
 
 #include <filesystem>
+
+
+using testing_support::control;
 
 namespace {
 
@@ -34,23 +38,22 @@ struct Shown {
     }
 };
 
-class AboutDialog : public InfoFixture {
+class AboutDialogTest : public InfoFixture {
   protected:
-    QWidget* control(const char* name) const { return about->findChild<QWidget*>(QString::fromLatin1(name)); }
     Shown shown() const {
-        return {about->windowTitle(),         about->ProductName->text(), about->Version->text(),
-                about->Web->text(),           about->WebLink->caption(),  about->Mail->text(),
-                about->Mail_adres->caption(), about->OKButton->text()};
+        return {about->windowTitle(),         control<QLabel>(about, "ProductName")->text(), control<QLabel>(about, "Version")->text(),
+                control<QLabel>(about, "Web")->text(),           control<LinkLabel>(about, "WebLink")->caption(),  control<QLabel>(about, "Mail")->text(),
+                control<LinkLabel>(about, "Mail_adres")->caption(), control<QPushButton>(about, "OKButton")->text()};
     }
     void showAbout() {
-        form->Info1Click();
+        form->showAbout();
         settle();
     }
 };
 
 const QString kWebCaption = QString::fromUtf8(project_links::kWebCaption);
 
-TEST_F(AboutDialog, ControlsStandWhereTheyWereDesigned) {
+TEST_F(AboutDialogTest, ControlsStandWhereTheyWereDesigned) {
     EXPECT_EQ(about->size(), QSize(337, 213));
     EXPECT_EQ(about->minimumSize(), about->maximumSize()) << "the border is fixed";
     const Place places[] = {
@@ -61,26 +64,26 @@ TEST_F(AboutDialog, ControlsStandWhereTheyWereDesigned) {
     };
     for (const Place& p : places) {
         SCOPED_TRACE(p.name);
-        QWidget* w = control(p.name);
+        QWidget* w = control<QWidget>(about, p.name);
         ASSERT_NE(w, nullptr);
         if (p.rect.width() > 0)
             EXPECT_EQ(w->geometry(), p.rect);
         else
             EXPECT_EQ(w->pos(), p.rect.topLeft());
         const bool inPanel = std::string_view(p.name) != "Panel1" && std::string_view(p.name) != "OKButton";
-        EXPECT_EQ(w->parentWidget(), inPanel ? static_cast<QWidget*>(about->Panel1) : about.get());
+        EXPECT_EQ(w->parentWidget(), inPanel ? static_cast<QWidget*>(control<BevelPanel>(about, "Panel1")) : about);
     }
 }
 
-TEST_F(AboutDialog, ColoursAndFonts) {
+TEST_F(AboutDialogTest, ColoursAndFonts) {
     EXPECT_EQ(about->palette().color(QPalette::Window), QColor(49, 106, 197));
     EXPECT_TRUE(about->autoFillBackground());
-    EXPECT_EQ(about->Panel1->palette().color(QPalette::Window), QColor(Qt::white));
-    for (QLabel* label : {about->ProductName, about->Version, about->Web, about->Mail}) {
+    EXPECT_EQ(control<BevelPanel>(about, "Panel1")->palette().color(QPalette::Window), QColor(Qt::white));
+    for (QLabel* label : {control<QLabel>(about, "ProductName"), control<QLabel>(about, "Version"), control<QLabel>(about, "Web"), control<QLabel>(about, "Mail")}) {
         EXPECT_TRUE(label->font().bold()) << label->objectName().toStdString();
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
     }
-    for (LinkLabel* link : {about->WebLink, about->Mail_adres}) {
+    for (LinkLabel* link : {control<LinkLabel>(about, "WebLink"), control<LinkLabel>(about, "Mail_adres")}) {
         SCOPED_TRACE(link->objectName().toStdString());
         EXPECT_TRUE(link->font().bold());
         EXPECT_TRUE(link->font().underline());
@@ -89,12 +92,12 @@ TEST_F(AboutDialog, ColoursAndFonts) {
         EXPECT_EQ(link->hoverFontColor(), QColor(255, 128, 64));
         EXPECT_TRUE(link->linkActive());
     }
-    EXPECT_EQ(about->WebLink->linkType(), LinkType::Web);
-    EXPECT_EQ(about->Mail_adres->linkType(), LinkType::EMail);
+    EXPECT_EQ(control<LinkLabel>(about, "WebLink")->linkType(), LinkType::Web);
+    EXPECT_EQ(control<LinkLabel>(about, "Mail_adres")->linkType(), LinkType::EMail);
 }
 
-TEST_F(AboutDialog, ThePicturesAreDrawnWithTheirBackgroundsClear) {
-    for (PictureBox* picture : {about->Image2, about->Image1}) {
+TEST_F(AboutDialogTest, ThePicturesAreDrawnWithTheirBackgroundsClear) {
+    for (PictureBox* picture : {control<PictureBox>(about, "Image2"), control<PictureBox>(about, "Image1")}) {
         SCOPED_TRACE(picture->objectName().toStdString());
         const QImage& image = picture->picture();
         ASSERT_FALSE(image.isNull());
@@ -106,11 +109,11 @@ TEST_F(AboutDialog, ThePicturesAreDrawnWithTheirBackgroundsClear) {
                 drawn += image.pixelColor(x, y).alpha() == 255 ? 1 : 0;
         EXPECT_GT(drawn, image.width() * image.height() / 10) << "the picture itself is there";
     }
-    EXPECT_EQ(about->Image2->picture().size(), QSize(120, 130));
-    EXPECT_EQ(about->Image1->picture().size(), QSize(48, 48));
+    EXPECT_EQ(control<PictureBox>(about, "Image2")->picture().size(), QSize(120, 130));
+    EXPECT_EQ(control<PictureBox>(about, "Image1")->picture().size(), QSize(48, 48));
 }
 
-TEST_F(AboutDialog, IsHiddenUntilTheInfoItemAndModeless) {
+TEST_F(AboutDialogTest, IsHiddenUntilTheInfoItemAndModeless) {
     EXPECT_FALSE(about->isVisible());
     showAbout();
     EXPECT_TRUE(about->isVisible());
@@ -119,7 +122,7 @@ TEST_F(AboutDialog, IsHiddenUntilTheInfoItemAndModeless) {
     EXPECT_TRUE(form->isEnabled());
 }
 
-TEST_F(AboutDialog, SpeaksDutchExactly) {
+TEST_F(AboutDialogTest, SpeaksDutchExactly) {
     showAbout();
     const Shown dutch{QStringLiteral("Info..."),
                       QStringLiteral("Product: Brontara"),
@@ -132,7 +135,7 @@ TEST_F(AboutDialog, SpeaksDutchExactly) {
     EXPECT_EQ(shown(), dutch);
 }
 
-TEST_F(AboutDialog, SpeaksAShippedLanguage) {
+TEST_F(AboutDialogTest, SpeaksAShippedLanguage) {
     const std::string source = BRONTARA_TEST_SOURCE_DIR;
     const std::filesystem::path shipped = std::filesystem::path(source) / "data/Dump/Languages/English.lng";
     if (!std::filesystem::exists(shipped)) GTEST_SKIP() << "English is not shipped (" << shipped << ")";
@@ -141,7 +144,7 @@ TEST_F(AboutDialog, SpeaksAShippedLanguage) {
     auto read = [&](const char* key) {
         return QString::fromStdString(platform::ini::readString(file, "About Dlg", key, ""));
     };
-    form->ApplyLanguage("English");
+    form->language().apply("English");
     showAbout();
     const Shown english{read("Titel"),
                         read("product") + QStringLiteral(" Brontara"),
@@ -155,8 +158,8 @@ TEST_F(AboutDialog, SpeaksAShippedLanguage) {
     EXPECT_FALSE(read("Titel").isEmpty()) << "the shipped file has an about section";
 }
 
-TEST_F(AboutDialog, AMissingLanguageFileLeavesOnlyTheFixedParts) {
-    form->CurrentLanguage = "Verdwenen";
+TEST_F(AboutDialogTest, AMissingLanguageFileLeavesOnlyTheFixedParts) {
+    form->language().apply("Verdwenen");
     showAbout();
     const Shown empty{QString(),
                       QStringLiteral(" Brontara"),
@@ -169,38 +172,38 @@ TEST_F(AboutDialog, AMissingLanguageFileLeavesOnlyTheFixedParts) {
     EXPECT_EQ(shown(), empty);
 }
 
-TEST_F(AboutDialog, CaptionsShowAsALanguageFileWritesThem) {
+TEST_F(AboutDialogTest, CaptionsShowAsALanguageFileWritesThem) {
     writeLanguage("Marks",
                   "[About Dlg]\nTitel=Over [*]\nMail=E-&mail:\nWeb=R&&D:\nmail_adres=Schrijf &ons\n");
-    form->CurrentLanguage = "Marks";
+    form->language().apply("Marks");
     showAbout();
     ASSERT_NE(about->windowHandle(), nullptr);
     EXPECT_EQ(about->windowHandle()->title(), QStringLiteral("Over [*]")) << "the title shows as written";
-    EXPECT_EQ(about->Mail->textFormat(), Qt::RichText);
-    EXPECT_TRUE(about->Mail->text().contains(QStringLiteral("E-<u>m</u>ail:")))
+    EXPECT_EQ(control<QLabel>(about, "Mail")->textFormat(), Qt::RichText);
+    EXPECT_TRUE(control<QLabel>(about, "Mail")->text().contains(QStringLiteral("E-<u>m</u>ail:")))
         << "the access key is underlined";
-    EXPECT_EQ(about->Web->text(), QStringLiteral("R&D:"));
-    EXPECT_EQ(about->Mail_adres->caption(), QStringLiteral("Schrijf ons"));
+    EXPECT_EQ(control<QLabel>(about, "Web")->text(), QStringLiteral("R&D:"));
+    EXPECT_EQ(control<LinkLabel>(about, "Mail_adres")->caption(), QStringLiteral("Schrijf ons"));
 }
 
-TEST_F(AboutDialog, TextsAreSetEachTimeItBecomesVisibleNotWhileItIs) {
+TEST_F(AboutDialogTest, TextsAreSetEachTimeItBecomesVisibleNotWhileItIs) {
     writeLanguage("English", "[About Dlg]\nTitel=About...\nproduct=Product:\nbutton=Close\n");
     showAbout();
-    form->ApplyLanguage("English");
+    form->language().apply("English");
     showAbout(); // already open: only brought to the front
     EXPECT_EQ(about->windowTitle(), QStringLiteral("Info..."));
-    QTest::mouseClick(about->OKButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(about, "OKButton"), Qt::LeftButton);
     settle();
     EXPECT_FALSE(about->isVisible());
     showAbout();
     EXPECT_EQ(about->windowTitle(), QStringLiteral("About..."));
-    EXPECT_EQ(about->OKButton->text(), QStringLiteral("Close"));
-    EXPECT_EQ(about->WebLink->caption(), kWebCaption);
+    EXPECT_EQ(control<QPushButton>(about, "OKButton")->text(), QStringLiteral("Close"));
+    EXPECT_EQ(control<LinkLabel>(about, "WebLink")->caption(), kWebCaption);
 }
 
-TEST_F(AboutDialog, OkAndTheCloseBoxOnlyHideIt) {
+TEST_F(AboutDialogTest, OkAndTheCloseBoxOnlyHideIt) {
     showAbout();
-    QTest::mouseClick(about->OKButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(about, "OKButton"), Qt::LeftButton);
     settle();
     EXPECT_FALSE(about->isVisible());
     showAbout();
@@ -208,11 +211,10 @@ TEST_F(AboutDialog, OkAndTheCloseBoxOnlyHideIt) {
     EXPECT_TRUE(about->close());
     settle();
     EXPECT_FALSE(about->isVisible());
-    EXPECT_EQ(context->zktInfoDlg, about.get());
     EXPECT_FALSE(about->testAttribute(Qt::WA_DeleteOnClose));
 }
 
-TEST_F(AboutDialog, IsCentredTheFirstTimeThenStaysWhereItWasLeft) {
+TEST_F(AboutDialogTest, IsCentredTheFirstTimeThenStaysWhereItWasLeft) {
     // The main window is away from the centre: the dialog is centred on the screen, not on it.
     form->move(0, 0);
     form->show();
@@ -227,10 +229,10 @@ TEST_F(AboutDialog, IsCentredTheFirstTimeThenStaysWhereItWasLeft) {
     EXPECT_EQ(about->pos(), QPoint(40, 30));
 }
 
-TEST_F(AboutDialog, TheLinksOpenTheProjectsAddresses) {
+TEST_F(AboutDialogTest, TheLinksOpenTheProjectsAddresses) {
     showAbout();
-    QTest::mouseClick(about->WebLink, Qt::LeftButton, {}, QPoint(3, 3));
-    QTest::mouseClick(about->Mail_adres, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(control<LinkLabel>(about, "WebLink"), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(control<LinkLabel>(about, "Mail_adres"), Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(platform.opened,
               (std::vector<std::string>{std::string(project_links::kWebAddress),
                                         "mailto:" + std::string(project_links::kMailAddress)}));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The about dialog's texts for a language, read from real files.
-#include "info/AboutTexts.h"
-#include "app/Folders.h"
+#include "core/help/AboutTexts.h"
+#include "core/program/Folders.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

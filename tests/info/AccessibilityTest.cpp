@@ -2,13 +2,14 @@
 // What a screen reader finds in the program's windows, read through Qt's
 // accessibility interface as assistive technology reads it.
 #include "InfoFixture.h"
+#include "support/Controls.h"
 #include "app/Startup.h"
-#include "info/LinkLabel.h"
-#include "info/PictureBox.h"
-#include "info/ProjectLinks.h"
-#include "info/TzktInfoDlg.h"
-#include "lang/Tlanguage_form.h"
-#include "location/TLocatie_form.h"
+#include "gui/widgets/LinkLabel.h"
+#include "gui/widgets/PictureBox.h"
+#include "core/help/ProjectLinks.h"
+#include "gui/AboutDialog.h"
+#include "gui/LanguageWindow.h"
+#include "gui/SimulatorFolderWindow.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -20,6 +21,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+
+
+using testing_support::control;
 
 namespace {
 
@@ -42,29 +46,29 @@ using AccessibilityTest = InfoFixture;
 
 TEST_F(AccessibilityTest, TheLinksAreLinksNamedByTheirCaptions) {
     about->show();
-    for (LinkLabel* link : {about->WebLink, about->Mail_adres}) {
+    for (LinkLabel* link : {control<LinkLabel>(about, "WebLink"), control<LinkLabel>(about, "Mail_adres")}) {
         QAccessibleInterface* a = accessible(link);
         EXPECT_EQ(a->role(), QAccessible::Link) << link->objectName().toStdString();
         EXPECT_EQ(a->text(QAccessible::Name), link->caption());
         EXPECT_TRUE(a->state().linked);
         EXPECT_TRUE(offersPress(a));
     }
-    EXPECT_EQ(nameOf(about->WebLink), QStringLiteral("www.brontara.example"));
-    EXPECT_EQ(nameOf(about->Mail_adres), QStringLiteral("Stuur een E-mail"));
-    EXPECT_EQ(accessible(about->Mail_adres)->text(QAccessible::Value),
+    EXPECT_EQ(nameOf(control<LinkLabel>(about, "WebLink")), QStringLiteral("www.brontara.example"));
+    EXPECT_EQ(nameOf(control<LinkLabel>(about, "Mail_adres")), QStringLiteral("Stuur een E-mail"));
+    EXPECT_EQ(accessible(control<LinkLabel>(about, "Mail_adres"))->text(QAccessible::Value),
               QStringLiteral("mailto:info@brontara.example"));
 }
 
 TEST_F(AccessibilityTest, TheLinkNameFollowsTheLanguage) {
     writeLanguage("English", "[About Dlg]\r\nmail_adres=Send an &e-mail\r\n");
-    form->CurrentLanguage = "English";
+    form->language().apply("English");
     about->show();
-    EXPECT_EQ(nameOf(about->Mail_adres), QStringLiteral("Send an e-mail"));
+    EXPECT_EQ(nameOf(control<LinkLabel>(about, "Mail_adres")), QStringLiteral("Send an e-mail"));
 }
 
 TEST_F(AccessibilityTest, PressingALinkDoesWhatAClickDoes) {
     about->show();
-    for (LinkLabel* link : {about->WebLink, about->Mail_adres}) {
+    for (LinkLabel* link : {control<LinkLabel>(about, "WebLink"), control<LinkLabel>(about, "Mail_adres")}) {
         QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
         accessible(link)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
@@ -76,23 +80,23 @@ TEST_F(AccessibilityTest, PressingALinkDoesWhatAClickDoes) {
 TEST_F(AccessibilityTest, TheKeyboardReachesTheLinksAndEnterStillClosesTheDialog) {
     about->show();
     about->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(about.get()));
-    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(about->OKButton));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(control<QPushButton>(about, "OKButton")));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(about->WebLink));
-    QTest::keyClick(about->WebLink, Qt::Key_Space);
-    QTest::keyClick(about->WebLink, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(about->Mail_adres));
-    QTest::keyClick(about->Mail_adres, Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(control<LinkLabel>(about, "WebLink")));
+    QTest::keyClick(control<LinkLabel>(about, "WebLink"), Qt::Key_Space);
+    QTest::keyClick(control<LinkLabel>(about, "WebLink"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(control<LinkLabel>(about, "Mail_adres")));
+    QTest::keyClick(control<LinkLabel>(about, "Mail_adres"), Qt::Key_Return);
     EXPECT_TRUE(about->isVisible()); // the link took the key, not the OK button
     EXPECT_EQ(platform.opened,
               (std::vector<std::string>{std::string(project_links::kWebAddress),
                                         "mailto:" + std::string(project_links::kMailAddress)}));
 
-    QTest::keyClick(about->Mail_adres, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(about->OKButton));
-    QTest::keyClick(about->OKButton, Qt::Key_Return);
+    QTest::keyClick(control<LinkLabel>(about, "Mail_adres"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(control<QPushButton>(about, "OKButton")));
+    QTest::keyClick(control<QPushButton>(about, "OKButton"), Qt::Key_Return);
     EXPECT_FALSE(about->isVisible());
     EXPECT_EQ(platform.opened.size(), 2u);
 }
@@ -100,17 +104,17 @@ TEST_F(AccessibilityTest, TheKeyboardReachesTheLinksAndEnterStillClosesTheDialog
 TEST_F(AccessibilityTest, AFocusedLinkShowsAFocusFrame) {
     about->show();
     about->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(about.get()));
-    const QImage before = about->WebLink->grab().toImage();
-    about->WebLink->setFocus(Qt::TabFocusReason);
-    EXPECT_NE(about->WebLink->grab().toImage(), before);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    const QImage before = control<LinkLabel>(about, "WebLink")->grab().toImage();
+    control<LinkLabel>(about, "WebLink")->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(control<LinkLabel>(about, "WebLink")->grab().toImage(), before);
 }
 
 TEST_F(AccessibilityTest, AnInactiveLinkOffersNoPressAndOpensNothing) {
     about->show();
-    about->WebLink->setLinkActive(false);
-    about->Mail_adres->setEnabled(false);
-    for (LinkLabel* link : {about->WebLink, about->Mail_adres}) {
+    control<LinkLabel>(about, "WebLink")->setLinkActive(false);
+    control<LinkLabel>(about, "Mail_adres")->setEnabled(false);
+    for (LinkLabel* link : {control<LinkLabel>(about, "WebLink"), control<LinkLabel>(about, "Mail_adres")}) {
         QAccessibleInterface* a = accessible(link);
         EXPECT_FALSE(offersPress(a)) << link->objectName().toStdString();
         EXPECT_FALSE(a->state().linked);
@@ -120,7 +124,7 @@ TEST_F(AccessibilityTest, AnInactiveLinkOffersNoPressAndOpensNothing) {
 }
 
 TEST_F(AccessibilityTest, ThePicturesAreNamedGraphics) {
-    for (QWidget* picture : std::initializer_list<QWidget*>{about->Image1, about->Image2, form->Image1}) {
+    for (QWidget* picture : std::initializer_list<QWidget*>{control<PictureBox>(about, "Image1"), control<PictureBox>(about, "Image2"), control<PictureBox>(form, "Image1")}) {
         QAccessibleInterface* a = accessible(picture);
         EXPECT_EQ(a->role(), QAccessible::Graphic) << picture->objectName().toStdString();
         EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << picture->objectName().toStdString();
@@ -137,19 +141,19 @@ QStringList labelsOf(QObject* object) {
 }
 
 TEST_F(AccessibilityTest, TheRouteBoxIsLabelledByItsGroupInEveryLanguage) {
-    EXPECT_EQ(labelsOf(form->RouteBox), QStringList{QStringLiteral("Route Selecteren")});
-    EXPECT_EQ(form->RouteBox->accessibleName(), QStringLiteral("Route Selecteren"));
+    EXPECT_EQ(labelsOf(control<QComboBox>(form, "RouteBox")), QStringList{QStringLiteral("Route Selecteren")});
+    EXPECT_EQ(control<QComboBox>(form, "RouteBox")->accessibleName(), QStringLiteral("Route Selecteren"));
     writeLanguage("English",
                   "[Hoofd Scherm]\r\ngroupbox1=&Choose a route\r\nlabel1=Pick the route for the storm.\r\n");
-    form->ApplyLanguage("English");
-    EXPECT_EQ(labelsOf(form->RouteBox), QStringList{QStringLiteral("Choose a route")});
-    EXPECT_EQ(form->RouteBox->accessibleName(), QStringLiteral("Choose a route"));
-    EXPECT_EQ(accessible(form->RouteBox)->text(QAccessible::Description),
+    form->language().apply("English");
+    EXPECT_EQ(labelsOf(control<QComboBox>(form, "RouteBox")), QStringList{QStringLiteral("Choose a route")});
+    EXPECT_EQ(control<QComboBox>(form, "RouteBox")->accessibleName(), QStringLiteral("Choose a route"));
+    EXPECT_EQ(accessible(control<QComboBox>(form, "RouteBox"))->text(QAccessible::Description),
               QStringLiteral("Pick the route for the storm."));
 }
 
 TEST_F(AccessibilityTest, TheReportIsNamedByItsHeading) {
-    EXPECT_EQ(nameOf(form->RichEdit1), QStringLiteral("Informatie van uw instellingen:"));
+    EXPECT_EQ(nameOf(control<QTextEdit>(form, "RichEdit1")), QStringLiteral("Informatie van uw instellingen:"));
 }
 
 // The whole program as start-up makes it, after a finished first start.
@@ -161,12 +165,12 @@ class EveryWindow : public ::testing::Test {
                   "[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=" +
                       tmp / "MSTS" + "\r\n");
         context = std::make_unique<AppContext>(AppContext{platform, Folders{tmp / "prog/"}});
-        forms = std::make_unique<Forms>(createForms(*context));
+        windows = std::make_unique<Windows>(createWindows(*context));
     }
     testing_support::TempDir tmp;
     testing_support::ScriptedPlatform platform;
     std::unique_ptr<AppContext> context;
-    std::unique_ptr<Forms> forms;
+    std::unique_ptr<Windows> windows;
 };
 
 // What a user reaches: what takes the focus, what acts on a click, and the pictures.
@@ -177,10 +181,10 @@ bool reachable(QWidget* w) {
 }
 
 TEST_F(EveryWindow, EveryControlAUserCanReachHasANameAndARole) {
-    const std::vector<QWidget*> windows{forms->main.get(), forms->language.get(), forms->about.get(),
-                                        forms->location.get()};
+    const std::vector<QWidget*> all{windows->main.get(), windows->language.get(), windows->about.get(),
+                                    windows->simulatorFolder.get()};
     int checked = 0;
-    for (QWidget* window : windows) {
+    for (QWidget* window : all) {
         EXPECT_FALSE(nameOf(window).isEmpty()) << window->objectName().toStdString();
         for (QWidget* w : window->findChildren<QWidget*>()) {
             if (w->window() != window || !reachable(w)) continue; // a combo box's list is a window of its own
@@ -200,16 +204,16 @@ TEST_F(EveryWindow, EveryControlAUserCanReachHasANameAndARole) {
 }
 
 TEST_F(EveryWindow, TheBoxesOfTheFirstRunWindowsAreNamedByTheirPrompts) {
-    EXPECT_EQ(forms->language->ComboBox1->accessibleName(),
+    EXPECT_EQ(control<QComboBox>(windows->language, "ComboBox1")->accessibleName(),
               QStringLiteral("Selecteer de taal welke Brontara moet gebruiken."));
-    const QStringList groups = labelsOf(forms->location->Edit1);
+    const QStringList groups = labelsOf(control<QLineEdit>(windows->simulatorFolder, "Edit1"));
     ASSERT_EQ(groups.size(), 1);
     EXPECT_FALSE(groups.front().isEmpty());
-    EXPECT_EQ(nameOf(forms->location->Edit1), groups.front());
+    EXPECT_EQ(nameOf(control<QLineEdit>(windows->simulatorFolder, "Edit1")), groups.front());
 }
 
 TEST_F(EveryWindow, EveryMenuItemHasANameAndARole) {
-    QAccessibleInterface* bar = accessible(forms->main->menuBar());
+    QAccessibleInterface* bar = accessible(windows->main->menuBar());
     ASSERT_EQ(bar->childCount(), 3);
     int items = 0;
     std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* menu) {

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help menu: the language question, and which document opens.
 #include "InfoFixture.h"
+#include "gui/HelpLanguageQuestion.h"
 
-#include "info/HelpDocuments.h"
-#include "info/MessageDialogKinds.h"
+#include "core/help/HelpDocuments.h"
+#include "core/help/MessageDialogKinds.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -95,7 +96,7 @@ TEST_P(HelpChoice, OpensTheChosenDocumentOrSaysItIsMissing) {
     if (c.present & DutchIsAFolder) tmp.mkdir("prog/" + kDutch);
     answer(c.action);
 
-    form->Help2Click();
+    form->showHelp();
 
     EXPECT_EQ(platform.modalDialogs, std::vector<std::string>{"HelpLanguageDialog"});
     if (c.opens)
@@ -144,7 +145,7 @@ TEST_F(HelpMenu, TheQuestionLooksAsTheUserExpects) {
         d.close();
         return 0;
     });
-    form->Help2Click();
+    form->showHelp();
     EXPECT_TRUE(platform.allUsed());
 }
 
@@ -152,7 +153,7 @@ TEST_F(HelpMenu, TheCaptionFollowsTheLanguageTheQuestionStaysEnglish) {
     writeLanguage("English",
                   "[Meldingen]\nMessagedlg_Titel=Choose a language [*]\nHelp_niet_gevonden=No help file.\n"
                   "Titel_fout=Error\n");
-    form->ApplyLanguage("English");
+    form->language().apply("English");
     platform.queueModal([](QDialog& d) {
         EXPECT_EQ(d.windowHandle()->title(), QStringLiteral("Choose a language [*]"));
         EXPECT_EQ(asBox(d).text(), QStringLiteral("Choose a language for the help file."));
@@ -160,15 +161,15 @@ TEST_F(HelpMenu, TheCaptionFollowsTheLanguageTheQuestionStaysEnglish) {
         press(QStringLiteral("&English"))(d);
         return 0;
     });
-    form->Help2Click();
+    form->showHelp();
     EXPECT_EQ(platform.boxes, (std::vector<ScriptedPlatform::Box>{{"No help file.", "Error", 16}}));
 }
 
 TEST_F(HelpMenu, TheMissingDocumentMessageIsFormattedLikeEveryError) {
     writeLanguage("Procent", "[Meldingen]\nHelp_niet_gevonden=100%% weg: %s.\nTitel_fout=Oei\n");
-    form->ApplyLanguage("Procent");
+    form->language().apply("Procent");
     answer(press(QStringLiteral("&Nederlands")));
-    form->Help2Click();
+    form->showHelp();
     EXPECT_EQ(platform.boxes, (std::vector<ScriptedPlatform::Box>{{"100% weg: .", "Oei", 16}}));
 }
 
@@ -212,8 +213,8 @@ TEST_F(ThemedButtons, CaptionsWithoutAccessKeysAreRelabelledToo) {
         press(QStringLiteral("&English"))(d);
         return 0;
     });
-    EXPECT_EQ(form->AskHelpLanguage("?", DialogType::Information,
-                                    dialog_button::Yes | dialog_button::No | dialog_button::Cancel),
+    EXPECT_EQ(askWithLanguageButtons(platform, form, "?", form->texts().helpQuestionTitle, DialogType::Information,
+                                     dialog_button::Yes | dialog_button::No | dialog_button::Cancel),
               7);
     EXPECT_EQ(seen, (QStringList{QStringLiteral("&Nederlands"), QStringLiteral("&English"),
                                  QStringLiteral("&Annuleren")}));
@@ -229,7 +230,7 @@ TEST_F(ThemedButtons, OtherCaptionsStayButTheButtonsStillAnswer) {
         press(QStringLiteral("&Ja"))(d);
         return 0;
     });
-    form->Help2Click();
+    form->showHelp();
     EXPECT_EQ(seen, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nee")}));
     EXPECT_EQ(platform.opened, std::vector<std::string>{path(kDutch)});
 }
@@ -259,7 +260,7 @@ TEST_P(AskHelpLanguageKinds, GiveTheStandardResults) {
         c.action(d);
         return 0;
     });
-    EXPECT_EQ(form->AskHelpLanguage("Vraag", c.type, c.buttons), c.result);
+    EXPECT_EQ(askWithLanguageButtons(platform, form, "Vraag", form->texts().helpQuestionTitle, c.type, c.buttons), c.result);
     EXPECT_EQ(caption, QString::fromUtf8(c.caption));
 }
 

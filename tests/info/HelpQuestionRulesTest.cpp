@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules behind the help-language question that need no window.
-#include "info/HelpButtonLabels.h"
-#include "info/HelpDocuments.h"
-#include "info/MessageDialogKinds.h"
+#include "core/help/HelpButtonLabels.h"
+#include "core/help/HelpDocuments.h"
+#include "core/help/MessageDialogKinds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The link label: hover state, pointer, drawing, size and click.
-#include "info/LinkLabel.h"
-#include "app/AppContext.h"
-#include "info/LinkCursor.h"
+#include "gui/widgets/LinkLabel.h"
+#include "gui/AppContext.h"
+#include "gui/widgets/LinkCursor.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QApplication>

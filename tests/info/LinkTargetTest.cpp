@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "info/LinkTarget.h"
-#include "info/ProjectLinks.h"
+#include "core/help/LinkTarget.h"
+#include "core/help/ProjectLinks.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // Applying a language to the main window: every text from the built-in Dutch
 // set or from the language's file, and the language stored afterwards.
 #include "LangFixture.h"
+#include "support/Controls.h"
 
 #include "platform/Error.h"
 
@@ -12,6 +13,9 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+
+using testing_support::control;
+
 using namespace lang_test;
 
 namespace {
@@ -19,43 +23,43 @@ namespace {
 class ApplyLanguageTest : public ::testing::Test {
   protected:
     ProgramFolder folder;
-    std::unique_ptr<TForm1> form = folder.mainWindow();
+    MainWindow* form = folder.mainWindow();
 };
 
 TEST_F(ApplyLanguageTest, BuiltInDutchReadsNoFileEvenWhenOneIsNamedAfterIt) {
     folder.writeLanguage("Nederlands", languageFile("Nederlands", "Brontara", "FILE"));
-    form->ApplyLanguage("Nederlands");
+    form->language().apply("Nederlands");
     for (const MainTextRow& row : kMainTextTable)
         EXPECT_EQ(targetText(*form, row), std::string(row.dutch)) << row.section << "/" << row.key;
-    EXPECT_EQ(form->Bestand1->title().toStdString(), "&Bestand");
-    EXPECT_EQ(form->Help2->text().toStdString(), "H&elp inhoud");
-    EXPECT_EQ(form->CurrentLanguage, "Nederlands");
+    EXPECT_EQ(control<QMenu>(form, "Bestand1")->title().toStdString(), "&Bestand");
+    EXPECT_EQ(control<QAction>(form, "Help2")->text().toStdString(), "H&elp inhoud");
+    EXPECT_EQ(form->language().current(), "Nederlands");
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), "Nederlands");
 }
 
 TEST_F(ApplyLanguageTest, FileFillsEveryTargetFromItsOwnKey) {
     folder.writeLanguage("Test", languageFile("Test", "Brontara", "T"));
-    form->ApplyLanguage("Test");
+    form->language().apply("Test");
     for (const MainTextRow& row : kMainTextTable)
         EXPECT_EQ(targetText(*form, row), taggedText("T", row)) << row.section << "/" << row.key;
-    EXPECT_EQ(form->Texts.RoutePlaceholder, "T RouteBox");
-    EXPECT_EQ(form->CurrentLanguage, "Test");
+    EXPECT_EQ(form->language().texts().routePlaceholder, "T RouteBox");
+    EXPECT_EQ(form->language().current(), "Test");
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), "Test");
 }
 
 TEST_F(ApplyLanguageTest, FileWithOnlyItsIdentityEmptiesEveryTarget) {
     folder.writeLanguage("Leeg", "[File info]\nLanguage=Leeg\nProgram=Brontara\n");
-    form->ApplyLanguage("Nederlands");
-    form->ApplyLanguage("Leeg");
+    form->language().apply("Nederlands");
+    form->language().apply("Leeg");
     for (const MainTextRow& row : kMainTextTable)
         EXPECT_EQ(targetText(*form, row), "") << row.section << "/" << row.key;
     // The storm's safety messages are newer than most language files: they keep a text.
     for (const MainTextRow& row : kNewerTextRows)
-        EXPECT_EQ(form->Texts.*row.held, std::string(row.dutch)) << row.key;
+        EXPECT_EQ(form->language().texts().*row.held, std::string(row.dutch)) << row.key;
 }
 
 TEST_F(ApplyLanguageTest, MissingFileEmptiesEveryTargetAndStillStoresTheLanguage) {
-    form->ApplyLanguage("Nergens");
+    form->language().apply("Nergens");
     for (const MainTextRow& row : kMainTextTable)
         EXPECT_EQ(targetText(*form, row), "") << row.section << "/" << row.key;
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), "Nergens");
@@ -64,57 +68,57 @@ TEST_F(ApplyLanguageTest, MissingFileEmptiesEveryTargetAndStillStoresTheLanguage
 TEST_F(ApplyLanguageTest, SectionsAndKeysInAnotherLetterCaseAreFound) {
     folder.writeLanguage("Hoofd", "[hoofd scherm]\nLABEL1=Kies maar\n[MELDINGEN]\ntitel_FOUT=Oeps\n"
                                   "[menu]\nbestand1=&Het bestand\n");
-    form->ApplyLanguage("Hoofd");
-    EXPECT_EQ(visibleText(form->Label1).toStdString(), "Kies maar");
-    EXPECT_EQ(form->Texts.Titel_fout, "Oeps");
-    EXPECT_EQ(form->Bestand1->title().toStdString(), "&Het bestand");
+    form->language().apply("Hoofd");
+    EXPECT_EQ(visibleText(control<QLabel>(form, "Label1")).toStdString(), "Kies maar");
+    EXPECT_EQ(form->language().texts().errorTitle, "Oeps");
+    EXPECT_EQ(control<QMenu>(form, "Bestand1")->title().toStdString(), "&Het bestand");
 }
 
 TEST_F(ApplyLanguageTest, BackupMessageComesFromTheFileWhenItHasOne) {
     folder.writeLanguage("Nieuw", "[Meldingen]\nBackup_fout=Geen back-up\n");
-    form->ApplyLanguage("Nieuw");
-    EXPECT_EQ(form->Texts.Backup_fout, "Geen back-up");
+    form->language().apply("Nieuw");
+    EXPECT_EQ(form->language().texts().backupFailed, "Geen back-up");
 }
 
 TEST_F(ApplyLanguageTest, RouteBoxShowsTheNewPlaceholderAndKeepsItsList) {
     folder.writeLanguage("Test", languageFile("Test", "Brontara", "T"));
-    form->ApplyLanguage("Nederlands");
-    form->RouteBox->addItems({QStringLiteral("Heuvelland"), QStringLiteral("Zonnedal")});
-    form->RouteBox->setCurrentIndex(1);
-    ASSERT_EQ(form->RouteBox->currentText(), QStringLiteral("Zonnedal"));
+    form->language().apply("Nederlands");
+    control<QComboBox>(form, "RouteBox")->addItems({QStringLiteral("Heuvelland"), QStringLiteral("Zonnedal")});
+    control<QComboBox>(form, "RouteBox")->setCurrentIndex(1);
+    ASSERT_EQ(control<QComboBox>(form, "RouteBox")->currentText(), QStringLiteral("Zonnedal"));
 
-    form->ApplyLanguage("Test");
+    form->language().apply("Test");
 
-    EXPECT_EQ(form->RouteBox->currentText().toStdString(), "T RouteBox");
-    ASSERT_EQ(form->RouteBox->count(), 2);
-    EXPECT_EQ(form->RouteBox->itemText(0), QStringLiteral("Heuvelland"));
-    EXPECT_EQ(form->RouteBox->itemText(1), QStringLiteral("Zonnedal"));
+    EXPECT_EQ(control<QComboBox>(form, "RouteBox")->currentText().toStdString(), "T RouteBox");
+    ASSERT_EQ(control<QComboBox>(form, "RouteBox")->count(), 2);
+    EXPECT_EQ(control<QComboBox>(form, "RouteBox")->itemText(0), QStringLiteral("Heuvelland"));
+    EXPECT_EQ(control<QComboBox>(form, "RouteBox")->itemText(1), QStringLiteral("Zonnedal"));
 }
 
 TEST_F(ApplyLanguageTest, AccessKeysShowInCaptionsAndDoubledAmpersandsAsOne) {
     folder.writeLanguage("Amp", "[Hoofd Scherm]\nlabel1=Kies een &route && rij\ngroupbox1=&Groep\n"
                                 "Button1=&Maak\n[Voltooi scherm]\nlabel3=Klaar && <b>af</b>\n");
-    form->ApplyLanguage("Amp");
-    EXPECT_EQ(visibleText(form->Label1), QStringLiteral("Kies een route & rij"));
-    EXPECT_TRUE(form->Label1->text().contains(QStringLiteral("<u>r</u>")))
-        << form->Label1->text().toStdString();
+    form->language().apply("Amp");
+    EXPECT_EQ(visibleText(control<QLabel>(form, "Label1")), QStringLiteral("Kies een route & rij"));
+    EXPECT_TRUE(control<QLabel>(form, "Label1")->text().contains(QStringLiteral("<u>r</u>")))
+        << control<QLabel>(form, "Label1")->text().toStdString();
     // No access key: shown as plain text, so markup in a language file stays text.
-    EXPECT_EQ(form->Label3->textFormat(), Qt::PlainText);
-    EXPECT_EQ(form->Label3->text(), QStringLiteral("Klaar & <b>af</b>"));
-    EXPECT_EQ(form->GroupBox1->title(), QStringLiteral("&Groep"));
-    EXPECT_EQ(form->Button1->text(), QStringLiteral("&Maak"));
+    EXPECT_EQ(control<QLabel>(form, "Label3")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(control<QLabel>(form, "Label3")->text(), QStringLiteral("Klaar & <b>af</b>"));
+    EXPECT_EQ(control<QGroupBox>(form, "GroupBox1")->title(), QStringLiteral("&Groep"));
+    EXPECT_EQ(control<QPushButton>(form, "Button1")->text(), QStringLiteral("&Maak"));
 }
 
 TEST_F(ApplyLanguageTest, RefusedSettingsWriteRaisesAfterTheTextsAreSet) {
     folder.writeLanguage("Test", languageFile("Test", "Brontara", "T"));
-    folder.dir.mkdir("Dump/All_dat.ini"); // a folder where the settings file belongs: no write can succeed
+    folder.tmp.mkdir("prog/Dump/All_dat.ini"); // a folder where the settings file belongs: no write can succeed
     try {
-        form->ApplyLanguage("Test");
+        form->language().apply("Test");
         FAIL() << "the refused write was not reported";
     } catch (const platform::AppError& e) {
         EXPECT_EQ(std::string(e.what()).rfind("Unable to write to ", 0), 0u) << e.what();
     }
-    EXPECT_EQ(form->CurrentLanguage, "Test");
+    EXPECT_EQ(form->language().current(), "Test");
     for (const MainTextRow& row : kMainTextTable)
         EXPECT_EQ(targetText(*form, row), taggedText("T", row)) << row.section << "/" << row.key;
 }
@@ -153,9 +157,9 @@ TEST_P(BadLanguageFileTest, GivesTheTextsTheIniRulesGive) {
     ProgramFolder folder;
     auto form = folder.mainWindow();
     folder.writeLanguage("Slecht", GetParam().content);
-    form->ApplyLanguage("Slecht");
-    EXPECT_EQ(visibleText(form->Label1).toStdString(), GetParam().label1);
-    EXPECT_EQ(form->Texts.Titel_fout, GetParam().titelFout);
+    form->language().apply("Slecht");
+    EXPECT_EQ(visibleText(control<QLabel>(form, "Label1")).toStdString(), GetParam().label1);
+    EXPECT_EQ(form->language().texts().errorTitle, GetParam().titelFout);
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), "Slecht");
 }
 

@@ -3,11 +3,13 @@
 // file the user sees three language-read errors, then the language window, then
 // the location window, and only then the main window.
 #include "LangFixture.h"
+#include "support/Controls.h"
 
 #include "app/Startup.h"
-#include "lang/Tlanguage_form.h"
-#include "location/TLocatie_form.h"
+#include "gui/LanguageWindow.h"
+#include "gui/SimulatorFolderWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +17,19 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+
+using testing_support::control;
+
 using namespace lang_test;
 
 namespace {
+
+// Whether the main window is on the screen, found as the user would find it.
+bool mainWindowVisible() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("Form1") && window->isVisible()) return true;
+    return false;
+}
 
 TEST(FirstStart, ThreeErrorsThenTheLanguageWindowThenTheLocationWindow) {
     ProgramFolder folder;
@@ -26,27 +38,27 @@ TEST(FirstStart, ThreeErrorsThenTheLanguageWindowThenTheLocationWindow) {
     bool mainVisibleEarly = false;
     folder.platform.onBox = [&](const Box& box) {
         seen.push_back("box: " + box.text + " / " + box.caption);
-        mainVisibleEarly |= folder.context.Form1 && folder.context.Form1->isVisible();
+        mainVisibleEarly |= mainWindowVisible();
     };
     folder.platform.queueModal([&](QDialog& dialog) {
         seen.push_back("window: " + dialog.objectName().toStdString());
-        mainVisibleEarly |= folder.context.Form1->isVisible();
-        auto& window = static_cast<Tlanguage_form&>(dialog);
-        window.ComboBox1->lineEdit()->selectAll();
-        typeText(window.ComboBox1->lineEdit(), QStringLiteral("English"));
-        window.Button1->click();
+        mainVisibleEarly |= mainWindowVisible();
+        auto& window = static_cast<LanguageWindow&>(dialog);
+        control<QComboBox>(window, "ComboBox1")->lineEdit()->selectAll();
+        typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(), QStringLiteral("English"));
+        control<QPushButton>(window, "Button1")->click();
         return window.result();
     });
     // The location window asks for the simulator when it finds none; closed
     // here without an answer, as the system's close command would.
     folder.platform.queueModal([&](QDialog& dialog) {
         seen.push_back("window: " + dialog.objectName().toStdString());
-        mainVisibleEarly |= folder.context.Form1->isVisible();
+        mainVisibleEarly |= mainWindowVisible();
         dialog.close();
         return 0;
     });
 
-    Forms forms = createForms(folder.context);
+    Windows windows = createWindows(folder.context);
 
     const std::string dutchError = "box: Fout tijdens het lezen van taal bestand. / Fout";
     ASSERT_GE(seen.size(), 4u);
@@ -59,15 +71,15 @@ TEST(FirstStart, ThreeErrorsThenTheLanguageWindowThenTheLocationWindow) {
     for (size_t i = 4; i + 1 < seen.size(); ++i)
         EXPECT_EQ(seen[i].rfind("window: Locatie_form", 0), std::string::npos) << seen[i];
     EXPECT_FALSE(mainVisibleEarly) << "the main window showed before start-up ended";
-    EXPECT_FALSE(forms.main->isVisible());
+    EXPECT_FALSE(windows.main->isVisible());
 
     // The choice made in the language window is the main window's language.
-    EXPECT_EQ(forms.main->CurrentLanguage, "English");
-    EXPECT_EQ(visibleText(forms.main->Label1).toStdString(), "EN label1");
+    EXPECT_EQ(windows.main->language().current(), "English");
+    EXPECT_EQ(visibleText(control<QLabel>(windows.main, "Label1")).toStdString(), "EN label1");
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), "English");
     EXPECT_EQ(folder.setting("Programma", "Taalscherm"), "1");
     // Start-up's fallback put the mark on the built-in item; OK leaves it there.
-    EXPECT_EQ(checkedLanguageItem(*forms.main), "Nederlands1");
+    EXPECT_EQ(checkedLanguageItem(*windows.main), "Nederlands1");
 }
 
 TEST(FirstStart, LanguageWindowClosedWithoutOkComesBackNextTime) {
@@ -83,12 +95,11 @@ TEST(FirstStart, LanguageWindowClosedWithoutOkComesBackNextTime) {
             dialog.close();
             return 0;
         });
-        Forms forms = createForms(folder.context);
+        Windows windows = createWindows(folder.context);
         ASSERT_FALSE(folder.platform.modalDialogs.empty());
         EXPECT_EQ(folder.platform.modalDialogs.front(), "language_form") << "start " << start;
-        EXPECT_EQ(forms.main->CurrentLanguage, "Nederlands");
+        EXPECT_EQ(windows.main->language().current(), "Nederlands");
         EXPECT_EQ(folder.setting("Programma", "Taalscherm"), "");
-        folder.context.Form1 = nullptr;
     }
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LangFixture.h"
+#include "support/Controls.h"
 
 #include "platform/Ini.h"
 #include "platform/Platform.h"
@@ -19,28 +20,17 @@
 #include <filesystem>
 #include <ostream>
 
-namespace lang_test {
 
-ProgramFolder::ProgramFolder() : context{platform, Folders{dir.path() + "/"}} {
-    dir.mkdir("Dump/Languages");
-}
+using testing_support::control;
+
+namespace lang_test {
 
 std::string ProgramFolder::setting(const std::string& section, const std::string& key) const {
     return platform::ini::readString(settingsPath(), section, key, "");
 }
 
-std::string ProgramFolder::writeLanguage(const std::string& name, const std::string& content) const {
-    return dir.write("Dump/Languages/" + name + ".lng", content);
-}
-
 void ProgramFolder::removeLanguage(const std::string& name) const {
-    std::filesystem::remove(dir / ("Dump/Languages/" + name + ".lng"));
-}
-
-std::unique_ptr<TForm1> ProgramFolder::mainWindow() {
-    auto form = std::make_unique<TForm1>(context);
-    context.Form1 = form.get();
-    return form;
+    std::filesystem::remove(tmp / ("prog/Dump/Languages/" + name + ".lng"));
 }
 
 std::string taggedText(const std::string& tag, const MainTextRow& row) {
@@ -81,36 +71,36 @@ QString visibleText(const QLabel* label) {
     return doc.toRawText();
 }
 
-std::string targetText(TForm1& form, const MainTextRow& row) {
+std::string targetText(MainWindow& form, const MainTextRow& row) {
     switch (row.target) {
-    case TextTarget::Label1:
-        return visibleText(form.Label1).toStdString();
-    case TextTarget::GroupBox1:
-        return form.GroupBox1->title().toStdString();
+    case TextTarget::RoutePrompt:
+        return visibleText(control<QLabel>(form, "Label1")).toStdString();
+    case TextTarget::RouteGroup:
+        return control<QGroupBox>(form, "GroupBox1")->title().toStdString();
     case TextTarget::RouteBoxText:
-        return form.RouteBox->currentText().toStdString();
-    case TextTarget::Bestand1:
-        return form.Bestand1->title().toStdString();
-    case TextTarget::afsluiten1:
-        return form.afsluiten1->text().toStdString();
-    case TextTarget::Opties1:
-        return form.Opties1->title().toStdString();
-    case TextTarget::Taal1:
-        return form.Taal1->title().toStdString();
-    case TextTarget::Help1:
-        return form.Help1->title().toStdString();
-    case TextTarget::Help2:
-        return form.Help2->text().toStdString();
-    case TextTarget::Info1:
-        return form.Info1->text().toStdString();
-    case TextTarget::Button1:
-        return form.Button1->text().toStdString();
-    case TextTarget::Label3:
-        return visibleText(form.Label3).toStdString();
-    case TextTarget::Button2:
-        return form.Button2->text().toStdString();
+        return control<QComboBox>(form, "RouteBox")->currentText().toStdString();
+    case TextTarget::FileMenu:
+        return control<QMenu>(form, "Bestand1")->title().toStdString();
+    case TextTarget::QuitItem:
+        return control<QAction>(form, "afsluiten1")->text().toStdString();
+    case TextTarget::OptionsMenu:
+        return control<QMenu>(form, "Opties1")->title().toStdString();
+    case TextTarget::LanguageMenu:
+        return control<QMenu>(form, "Taal1")->title().toStdString();
+    case TextTarget::HelpMenu:
+        return control<QMenu>(form, "Help1")->title().toStdString();
+    case TextTarget::HelpContentsItem:
+        return control<QAction>(form, "Help2")->text().toStdString();
+    case TextTarget::AboutItem:
+        return control<QAction>(form, "Info1")->text().toStdString();
+    case TextTarget::MakeButton:
+        return control<QPushButton>(form, "Button1")->text().toStdString();
+    case TextTarget::CompletionText:
+        return visibleText(control<QLabel>(form, "Label3")).toStdString();
+    case TextTarget::RestoreButton:
+        return control<QPushButton>(form, "Button2")->text().toStdString();
     case TextTarget::Held:
-        return form.Texts.*row.held;
+        return form.texts().*row.held;
     }
     return {};
 }
@@ -123,9 +113,9 @@ Box dutchLanguageError() {
     return languageError("Fout tijdens het lezen van taal bestand.", "Fout");
 }
 
-std::string checkedLanguageItem(TForm1& form) {
+std::string checkedLanguageItem(MainWindow& form) {
     std::string checked;
-    for (QAction* item : form.Taal1->actions()) {
+    for (QAction* item : control<QMenu>(form, "Taal1")->actions()) {
         if (item->isChecked()) {
             EXPECT_TRUE(checked.empty()) << "two items carry the check mark";
             checked = item->objectName().toStdString();
@@ -134,9 +124,9 @@ std::string checkedLanguageItem(TForm1& form) {
     return checked;
 }
 
-std::vector<std::pair<std::string, std::string>> languageItems(TForm1& form) {
+std::vector<std::pair<std::string, std::string>> languageItems(MainWindow& form) {
     std::vector<std::pair<std::string, std::string>> items;
-    for (QAction* item : form.Taal1->actions())
+    for (QAction* item : control<QMenu>(form, "Taal1")->actions())
         items.emplace_back(item->objectName().toStdString(), item->text().toStdString());
     return items;
 }

@@ -3,12 +3,17 @@
 // from the language submenu. Each failure is reported with the language-read
 // error, as often as the file fails, in the texts that were active then.
 #include "LangFixture.h"
+#include "support/Controls.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <gtest/gtest.h>
+
+
+using testing_support::control;
 
 using namespace lang_test;
 
@@ -39,14 +44,14 @@ TEST_P(StartupLanguageTest, ShowsTheseBoxesAndEndsInThisLanguage) {
     if (c.settings != "-") folder.writeSettings(c.settings);
     for (const auto& [name, content] : c.languages)
         folder.writeLanguage(name, content);
-    folder.dir.write("Dump/Buiten.lng", kGood); // beside the languages folder, never to be read
+    folder.tmp.write("prog/Dump/Buiten.lng", kGood); // beside the languages folder, never to be read
     auto form = folder.mainWindow();
 
-    folder.guarded([&] { form->FormCreate(); });
+    folder.guarded([&] { form->initialise(); });
 
     EXPECT_EQ(folder.platform.boxes, c.boxes);
-    EXPECT_EQ(form->CurrentLanguage, c.language);
-    EXPECT_EQ(visibleText(form->Label1).toStdString(), c.label1);
+    EXPECT_EQ(form->language().current(), c.language);
+    EXPECT_EQ(visibleText(control<QLabel>(form, "Label1")).toStdString(), c.label1);
     EXPECT_EQ(checkedLanguageItem(*form), c.checked);
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), c.language);
 }
@@ -186,7 +191,7 @@ TEST_P(LanguageMessageFormatTest, IsShownAsTheFormatterGivesIt) {
                                  "Taal_lees_err=" +
                                      GetParam().taalLeesErr + "\n");
     auto form = folder.mainWindow();
-    folder.guarded([&] { form->FormCreate(); });
+    folder.guarded([&] { form->initialise(); });
     EXPECT_EQ(folder.platform.boxes, GetParam().boxes);
 }
 
@@ -210,10 +215,10 @@ TEST(LanguageMessageFormat, FormatErrorStopsBeforeTheFallback) {
     folder.writeSettings("[Programma]\nTaalkeuze=Fout\n");
     folder.writeLanguage("Fout", "[File info]\nLanguage=Fout\n[Meldingen]\nTaal_lees_err=%d\n");
     auto form = folder.mainWindow();
-    EXPECT_FALSE(folder.guarded([&] { form->FormCreate(); }));
+    EXPECT_FALSE(folder.guarded([&] { form->initialise(); }));
     ASSERT_EQ(folder.platform.boxes.size(), 1u);
     // The handler stopped at the box: no fallback ran.
-    EXPECT_EQ(form->CurrentLanguage, "Fout");
+    EXPECT_EQ(form->language().current(), "Fout");
     EXPECT_EQ(checkedLanguageItem(*form), "Language2");
 }
 
@@ -233,18 +238,17 @@ TEST_P(LanguageMenuTest, ListsTheFilesAndMarksTheStoredLanguage) {
     ProgramFolder folder;
     for (const std::string& f : c.files) {
         if (f.back() == '/')
-            folder.dir.mkdir("Dump/Languages/" + f);
+            folder.tmp.mkdir("prog/Dump/Languages/" + f);
         else
-            folder.dir.write("Dump/Languages/" + f, kGood);
+            folder.tmp.write("prog/Dump/Languages/" + f, kGood);
     }
     auto form = folder.mainWindow();
-    form->CurrentLanguage = c.stored;
-    form->BuildLanguageMenu(folder.context.folders.LanguagesFolder());
+    form->language().buildMenu(folder.context.folders.LanguagesFolder(), c.stored);
     EXPECT_EQ(languageItems(*form), c.items);
     EXPECT_EQ(checkedLanguageItem(*form), c.checked);
-    for (QAction* item : form->Taal1->actions()) {
+    for (QAction* item : control<QMenu>(form, "Taal1")->actions()) {
         EXPECT_TRUE(item->isCheckable());
-        EXPECT_EQ(item->actionGroup(), form->TaalGroup) << "not in the one radio group";
+        EXPECT_EQ(item->actionGroup(), control<QActionGroup>(form, "TaalGroup")) << "not in the one radio group";
     }
 }
 
@@ -305,8 +309,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LanguageMenu, MissingLanguagesFolderAddsNothing) {
     ProgramFolder folder;
     auto form = folder.mainWindow();
-    form->CurrentLanguage = "Nederlands";
-    form->BuildLanguageMenu(folder.context.folders.ProgramFolder + "Dump\\Nergens");
+    form->language().buildMenu(folder.context.folders.ProgramFolder + "Dump\\Nergens", "Nederlands");
     EXPECT_EQ(languageItems(*form), (Items{{"Nederlands1", "Nederlands"}}));
     EXPECT_EQ(checkedLanguageItem(*form), "");
 }
@@ -321,45 +324,45 @@ class LanguageClickTest : public ::testing::Test {
         folder.writeLanguage("Weg", languageFile("Weg", "Brontara", "WEG"));
         folder.writeLanguage("Nederlands", languageFile("Nederlands", "Brontara", "NL"));
         form = folder.mainWindow();
-        folder.guarded([&] { form->FormCreate(); });
+        folder.guarded([&] { form->initialise(); });
         ASSERT_TRUE(folder.platform.boxes.empty());
-        ASSERT_EQ(form->CurrentLanguage, "English");
+        ASSERT_EQ(form->language().current(), "English");
     }
     QAction* item(const std::string& caption) {
-        for (QAction* a : form->Taal1->actions())
-            if (a->text().toStdString() == caption && a != form->Nederlands1) return a;
+        for (QAction* a : control<QMenu>(form, "Taal1")->actions())
+            if (a->text().toStdString() == caption && a != control<QAction>(form, "Nederlands1")) return a;
         ADD_FAILURE() << "no item " << caption;
-        return form->Nederlands1;
+        return control<QAction>(form, "Nederlands1");
     }
     void click(QAction* a) { a->trigger(); }
 
     ProgramFolder folder;
-    std::unique_ptr<TForm1> form;
+    MainWindow* form = nullptr;
 };
 
 TEST_F(LanguageClickTest, BuiltInItemAppliesDutch) {
-    click(form->Nederlands1);
+    click(control<QAction>(form, "Nederlands1"));
     EXPECT_TRUE(folder.platform.boxes.empty());
-    EXPECT_EQ(form->CurrentLanguage, "Nederlands");
-    EXPECT_EQ(visibleText(form->Label1).toStdString(),
+    EXPECT_EQ(form->language().current(), "Nederlands");
+    EXPECT_EQ(visibleText(control<QLabel>(form, "Label1")).toStdString(),
               "Selecteer een route waarin u in het onweer wilt gaan rijden:");
     EXPECT_EQ(checkedLanguageItem(*form), "Nederlands1");
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), "Nederlands");
 }
 
 TEST_F(LanguageClickTest, GoodFileIsAppliedAndMarked) {
-    click(form->Nederlands1);
+    click(control<QAction>(form, "Nederlands1"));
     click(item("English"));
     EXPECT_TRUE(folder.platform.boxes.empty());
-    EXPECT_EQ(form->CurrentLanguage, "English");
-    EXPECT_EQ(visibleText(form->Label1).toStdString(), "EN label1");
+    EXPECT_EQ(form->language().current(), "English");
+    EXPECT_EQ(visibleText(control<QLabel>(form, "Label1")).toStdString(), "EN label1");
     EXPECT_EQ(checkedLanguageItem(*form), item("English")->objectName().toStdString());
 }
 
 TEST_F(LanguageClickTest, UnfitFileIsReportedInTheLanguageActiveBeforeTheClick) {
     click(item("Gebrekkig"));
     EXPECT_EQ(folder.platform.boxes, (std::vector<Box>{ownError("EN")}));
-    EXPECT_EQ(form->CurrentLanguage, "Nederlands");
+    EXPECT_EQ(form->language().current(), "Nederlands");
     EXPECT_EQ(checkedLanguageItem(*form), "Nederlands1");
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), "Nederlands");
 }
@@ -368,25 +371,25 @@ TEST_F(LanguageClickTest, FileGoneSinceStartIsReportedTwice) {
     folder.removeLanguage("Weg");
     click(item("Weg"));
     EXPECT_EQ(folder.platform.boxes, (std::vector<Box>{ownError("EN"), ownError("EN")}));
-    EXPECT_EQ(form->CurrentLanguage, "Nederlands");
+    EXPECT_EQ(form->language().current(), "Nederlands");
     EXPECT_EQ(checkedLanguageItem(*form), "Nederlands1");
 }
 
 TEST_F(LanguageClickTest, FileNamedAfterTheBuiltInLanguageEndsInTheBuiltInTexts) {
     click(item("Nederlands"));
     EXPECT_TRUE(folder.platform.boxes.empty());
-    EXPECT_EQ(form->CurrentLanguage, "Nederlands");
-    EXPECT_EQ(form->Texts.Titel_fout, "Fout");
+    EXPECT_EQ(form->language().current(), "Nederlands");
+    EXPECT_EQ(form->language().texts().errorTitle, "Fout");
     // The file's item keeps the mark it was given; the built-in texts are shown.
     EXPECT_EQ(checkedLanguageItem(*form), item("Nederlands")->objectName().toStdString());
 }
 
 TEST_F(LanguageClickTest, RouteBoxShowsTheNewPlaceholder) {
-    form->RouteBox->addItem(QStringLiteral("Zonnedal"));
-    form->RouteBox->setCurrentIndex(0);
-    click(form->Nederlands1);
-    EXPECT_EQ(form->RouteBox->currentText(), QStringLiteral("Geen route geselecteerd"));
-    EXPECT_EQ(form->RouteBox->count(), 1);
+    control<QComboBox>(form, "RouteBox")->addItem(QStringLiteral("Zonnedal"));
+    control<QComboBox>(form, "RouteBox")->setCurrentIndex(0);
+    click(control<QAction>(form, "Nederlands1"));
+    EXPECT_EQ(control<QComboBox>(form, "RouteBox")->currentText(), QStringLiteral("Geen route geselecteerd"));
+    EXPECT_EQ(control<QComboBox>(form, "RouteBox")->count(), 1);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading language files: which names can name a file, the identity's two
 // tests, and the listing of the languages folder.
-#include "lang/LanguageFiles.h"
+#include "core/language/LanguageFiles.h"
 
 #include "support/TempDir.h"
 

@@ -2,8 +2,9 @@
 // The first-run language window: when it shows itself, what it lists, how it
 // relabels itself while the user types or picks, and what its OK button stores.
 #include "LangFixture.h"
+#include "support/Controls.h"
 
-#include "lang/Tlanguage_form.h"
+#include "gui/LanguageWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,6 +14,9 @@
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
+
+
+using testing_support::control;
 
 using namespace lang_test;
 
@@ -33,14 +37,13 @@ class LanguageFormTest : public ::testing::Test {
                              languageFile("Deutsch", "Brontara", "DE",
                                           "[Taal Scherm]\nlabel1=Sprache?\ntitel=Sprache\nbutton1=Gut\n"));
         main = folder.mainWindow();
-        main->ApplyLanguage("Nederlands");
-        window = std::make_unique<Tlanguage_form>(folder.context);
-        folder.context.language_form = window.get();
+        main->language().apply("Nederlands");
+        window = &folder.languageWindow();
     }
     std::vector<std::string> listed() const {
         std::vector<std::string> items;
-        for (int i = 0; i < window->ComboBox1->count(); ++i)
-            items.push_back(window->ComboBox1->itemText(i).toStdString());
+        for (int i = 0; i < control<QComboBox>(window, "ComboBox1")->count(); ++i)
+            items.push_back(control<QComboBox>(window, "ComboBox1")->itemText(i).toStdString());
         return items;
     }
     struct Captions {
@@ -48,30 +51,30 @@ class LanguageFormTest : public ::testing::Test {
         bool operator==(const Captions&) const = default;
     };
     Captions captions() const {
-        return {window->windowTitle().toStdString(), visibleText(window->Label1).toStdString(),
-                window->Button1->text().toStdString()};
+        return {window->windowTitle().toStdString(), visibleText(control<QLabel>(window, "Label1")).toStdString(),
+                control<QPushButton>(window, "Button1")->text().toStdString()};
     }
     void type(const QString& text) {
-        window->ComboBox1->lineEdit()->selectAll();
-        typeText(window->ComboBox1->lineEdit(), text);
+        control<QComboBox>(window, "ComboBox1")->lineEdit()->selectAll();
+        typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(), text);
     }
 
     ProgramFolder folder;
-    std::unique_ptr<TForm1> main;
-    std::unique_ptr<Tlanguage_form> window;
+    MainWindow* main = nullptr;
+    LanguageWindow* window = nullptr;
 };
 
 TEST_F(LanguageFormTest, DesignerLayoutAndTexts) {
     EXPECT_EQ(window->objectName(), QStringLiteral("language_form"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kies uw taal "));
-    EXPECT_EQ(visibleText(window->Label1).toStdString(), kDutchPrompt);
-    EXPECT_EQ(window->Button1->text(), QStringLiteral("OK"));
+    EXPECT_EQ(visibleText(control<QLabel>(window, "Label1")).toStdString(), kDutchPrompt);
+    EXPECT_EQ(control<QPushButton>(window, "Button1")->text(), QStringLiteral("OK"));
     EXPECT_EQ(listed(), std::vector<std::string>{"Nederlands"});
-    EXPECT_EQ(window->ComboBox1->currentText(), QStringLiteral("Nederlands"));
-    EXPECT_TRUE(window->ComboBox1->isEditable());
-    EXPECT_EQ(window->Label1->geometry(), QRect(8, 8, 210, 26));
-    EXPECT_EQ(window->ComboBox1->geometry(), QRect(8, 48, 217, 21));
-    EXPECT_EQ(window->Button1->geometry(), QRect(88, 80, 75, 25));
+    EXPECT_EQ(control<QComboBox>(window, "ComboBox1")->currentText(), QStringLiteral("Nederlands"));
+    EXPECT_TRUE(control<QComboBox>(window, "ComboBox1")->isEditable());
+    EXPECT_EQ(control<QLabel>(window, "Label1")->geometry(), QRect(8, 8, 210, 26));
+    EXPECT_EQ(control<QComboBox>(window, "ComboBox1")->geometry(), QRect(8, 48, 217, 21));
+    EXPECT_EQ(control<QPushButton>(window, "Button1")->geometry(), QRect(88, 80, 75, 25));
     EXPECT_EQ(window->size(), QSize(237, 117));
     // No system menu, so no close box.
     EXPECT_FALSE(window->windowFlags() & Qt::WindowSystemMenuHint);
@@ -90,18 +93,18 @@ class LanguageFormShowTest : public ::testing::TestWithParam<ShowCase> {};
 TEST_P(LanguageFormShowTest, ShowsItselfUnlessAnsweredAndALanguageIsStored) {
     ProgramFolder folder;
     if (GetParam().settings != "-") folder.writeSettings(GetParam().settings);
-    const auto before = testing_support::snapshot(folder.dir.path());
-    auto main = folder.mainWindow();
-    Tlanguage_form window(folder.context);
+    const auto before = testing_support::snapshot((folder.tmp / "prog"));
+    folder.mainWindow();
+    LanguageWindow& window = folder.languageWindow();
     folder.platform.queueModal([](QDialog& d) {
         d.close(); // the system's close command: no OK
         return 0;
     });
-    folder.guarded([&] { window.FormCreate(); });
+    folder.guarded([&] { window.initialise(); });
     EXPECT_EQ(folder.platform.modalDialogs.size(), GetParam().shown ? 1u : 0u);
-    EXPECT_EQ(window.ChosenLanguage, "Nederlands");
+    EXPECT_EQ(window.chosenLanguage(), "Nederlands");
     // Closed without OK, or never shown: nothing written.
-    EXPECT_EQ(testing_support::snapshot(folder.dir.path()), before);
+    EXPECT_EQ(testing_support::snapshot((folder.tmp / "prog")), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -129,7 +132,7 @@ TEST_F(LanguageFormTest, ShowingAppendsTheLanguageFilesOncePerShowing) {
     QApplication::processEvents();
     // The list is never cleared: a second showing appends again.
     EXPECT_EQ(listed(), (std::vector<std::string>{"Nederlands", "Deutsch", "English", "Deutsch", "English"}));
-    EXPECT_EQ(window->ComboBox1->currentText(), QStringLiteral("Nederlands"));
+    EXPECT_EQ(control<QComboBox>(window, "ComboBox1")->currentText(), QStringLiteral("Nederlands"));
     window->hide();
 }
 
@@ -139,7 +142,7 @@ TEST_F(LanguageFormTest, ShownModallyAtCreationListsTheFiles) {
         seen = listed();
         return 0;
     });
-    window->FormCreate();
+    window->initialise();
     EXPECT_EQ(seen, (std::vector<std::string>{"Nederlands", "Deutsch", "English"}));
 }
 
@@ -157,7 +160,7 @@ TEST_F(LanguageFormTest, TypingRelabelsTheWindowAtEveryKey) {
     };
     for (const auto& [text, expected] : steps) {
         type(text);
-        EXPECT_EQ(window->ChosenLanguage, text.toStdString());
+        EXPECT_EQ(window->chosenLanguage(), text.toStdString());
         EXPECT_EQ(captions(), expected) << "after typing " << text.toStdString();
     }
     window->hide();
@@ -166,11 +169,11 @@ TEST_F(LanguageFormTest, TypingRelabelsTheWindowAtEveryKey) {
 TEST_F(LanguageFormTest, EveryKeystrokeChangesTheChoice) {
     window->show();
     QApplication::processEvents();
-    window->ComboBox1->lineEdit()->clear();
+    control<QComboBox>(window, "ComboBox1")->lineEdit()->clear();
     std::vector<std::string> chosen;
-    QObject::connect(window->ComboBox1, &QComboBox::editTextChanged, window.get(),
-                     [&] { chosen.push_back(window->ChosenLanguage); });
-    typeText(window->ComboBox1->lineEdit(), QStringLiteral("Deu"));
+    QObject::connect(control<QComboBox>(window, "ComboBox1"), &QComboBox::editTextChanged, window,
+                     [&] { chosen.push_back(window->chosenLanguage()); });
+    typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(), QStringLiteral("Deu"));
     EXPECT_EQ(chosen, (std::vector<std::string>{"D", "De", "Deu"}));
     window->hide();
 }
@@ -178,12 +181,12 @@ TEST_F(LanguageFormTest, EveryKeystrokeChangesTheChoice) {
 TEST_F(LanguageFormTest, PickingAnotherLanguageThenDutchKeepsTheOtherButtonCaption) {
     window->show();
     QApplication::processEvents();
-    window->ComboBox1->setFocus();
-    QTest::keyClick(window->ComboBox1, Qt::Key_Down); // Deutsch
-    EXPECT_EQ(window->ChosenLanguage, "Deutsch");
+    control<QComboBox>(window, "ComboBox1")->setFocus();
+    QTest::keyClick(control<QComboBox>(window, "ComboBox1"), Qt::Key_Down); // Deutsch
+    EXPECT_EQ(window->chosenLanguage(), "Deutsch");
     EXPECT_EQ(captions(), (Captions{"Sprache", "Sprache?", "Gut"}));
-    QTest::keyClick(window->ComboBox1, Qt::Key_Up); // Nederlands
-    EXPECT_EQ(window->ChosenLanguage, "Nederlands");
+    QTest::keyClick(control<QComboBox>(window, "ComboBox1"), Qt::Key_Up); // Nederlands
+    EXPECT_EQ(window->chosenLanguage(), "Nederlands");
     EXPECT_EQ(captions(), (Captions{"Kies uw taal", kDutchPrompt, "Gut"}));
     window->hide();
 }
@@ -192,8 +195,8 @@ TEST_F(LanguageFormTest, TypedNamesThatLeaveTheFolderReadNothing) {
     // A language file beside the languages folder and one above the program folder.
     const std::string evil =
         languageFile("Evil", "Brontara", "EVIL", "[Taal Scherm]\ntitel=Gevonden\nlabel1=Gevonden\n");
-    folder.dir.write("Dump/Evil.lng", evil);
-    folder.dir.write("Evil.lng", evil);
+    folder.tmp.write("prog/Dump/Evil.lng", evil);
+    folder.tmp.write("Evil.lng", evil);
     window->show();
     QApplication::processEvents();
     for (const char* name : {"..\\Evil", "../Evil", "..\\..\\Evil", "..//..//Evil", "Sub\\..\\..\\Evil",
@@ -205,16 +208,16 @@ TEST_F(LanguageFormTest, TypedNamesThatLeaveTheFolderReadNothing) {
 }
 
 TEST_F(LanguageFormTest, TypedNameThatLeavesTheFolderIsAMissingLanguageOnOk) {
-    folder.dir.write("Dump/Evil.lng", languageFile("Evil", "Brontara", "EVIL"));
+    folder.tmp.write("prog/Dump/Evil.lng", languageFile("Evil", "Brontara", "EVIL"));
     folder.platform.queueModal([&](QDialog&) {
         type(QStringLiteral("..\\Evil"));
-        window->Button1->click();
+        control<QPushButton>(window, "Button1")->click();
         return window->result();
     });
-    window->FormCreate();
+    window->initialise();
     EXPECT_EQ(folder.platform.boxes,
               (std::vector<Box>{dutchLanguageError(), dutchLanguageError(), dutchLanguageError()}));
-    EXPECT_EQ(main->CurrentLanguage, "Nederlands");
+    EXPECT_EQ(main->language().current(), "Nederlands");
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), "Nederlands");
 }
 
@@ -223,17 +226,17 @@ TEST_F(LanguageFormTest, OkStoresTheChoiceAndAppliesItToTheMainWindow) {
     bool visibleAfterOk = true;
     folder.platform.queueModal([&](QDialog& d) {
         type(QStringLiteral("English"));
-        window->Button1->click();
+        control<QPushButton>(window, "Button1")->click();
         visibleAfterOk = d.isVisible();
         result = d.result();
         return result;
     });
-    window->FormCreate();
+    window->initialise();
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_FALSE(visibleAfterOk);
     EXPECT_TRUE(folder.platform.boxes.empty());
-    EXPECT_EQ(main->CurrentLanguage, "English");
-    EXPECT_EQ(visibleText(main->Label1).toStdString(), "EN label1");
+    EXPECT_EQ(main->language().current(), "English");
+    EXPECT_EQ(visibleText(control<QLabel>(main, "Label1")).toStdString(), "EN label1");
     EXPECT_EQ(folder.setting("Programma", "Taalscherm"), "1");
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), "English");
     // The submenu's marks are left alone.
@@ -242,11 +245,11 @@ TEST_F(LanguageFormTest, OkStoresTheChoiceAndAppliesItToTheMainWindow) {
 
 TEST_F(LanguageFormTest, OkWritesTheAnswerBeforeTheLanguage) {
     folder.platform.queueModal([&](QDialog&) {
-        window->Button1->click();
+        control<QPushButton>(window, "Button1")->click();
         return 0;
     });
     std::filesystem::remove(folder.settingsPath());
-    window->FormCreate();
+    window->initialise();
     const std::string settings = testing_support::readFile(folder.settingsPath());
     EXPECT_LT(settings.find("Taalscherm=1"), settings.find("Taalkeuze=Nederlands")) << settings;
 }
@@ -266,17 +269,17 @@ TEST_P(LanguageFormOkTest, FallsBackToDutchWhenTheChoiceFails) {
     folder.writeLanguage("Gebrekkig", languageFile("Gebrekkig", "brontara", "GB"));
     folder.writeLanguage("Onbekend", languageFile("Onbekend", "Nevora", "ON"));
     auto main = folder.mainWindow();
-    main->ApplyLanguage("English"); // the main window speaks English before OK
-    Tlanguage_form window(folder.context);
+    main->language().apply("English"); // the main window speaks English before OK
+    LanguageWindow& window = folder.languageWindow();
     folder.platform.queueModal([&](QDialog&) {
-        window.ComboBox1->lineEdit()->selectAll();
-        typeText(window.ComboBox1->lineEdit(), QString::fromStdString(GetParam().typed));
-        window.Button1->click();
+        control<QComboBox>(window, "ComboBox1")->lineEdit()->selectAll();
+        typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(), QString::fromStdString(GetParam().typed));
+        control<QPushButton>(window, "Button1")->click();
         return 0;
     });
-    window.FormCreate();
+    window.initialise();
     EXPECT_EQ(folder.platform.boxes, GetParam().boxes);
-    EXPECT_EQ(main->CurrentLanguage, "Nederlands");
+    EXPECT_EQ(main->language().current(), "Nederlands");
     EXPECT_EQ(checkedLanguageItem(*main), "Nederlands1");
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), "Nederlands");
     EXPECT_EQ(folder.setting("Programma", "Taalscherm"), "1");
@@ -299,28 +302,28 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LanguageFormTest, RefusedWriteKeepsTheWindowOpenAndAppliesNothing) {
     std::filesystem::remove(folder.settingsPath());
-    folder.dir.mkdir("Dump/All_dat.ini"); // no write can succeed
+    folder.tmp.mkdir("prog/Dump/All_dat.ini"); // no write can succeed
     bool visible = false;
     folder.platform.queueModal([&](QDialog& d) {
         type(QStringLiteral("English"));
-        window->Button1->click();
+        control<QPushButton>(window, "Button1")->click();
         visible = d.isVisible();
         return 0;
     });
-    window->FormCreate();
+    window->initialise();
     ASSERT_EQ(folder.platform.boxes.size(), 1u);
     EXPECT_EQ(folder.platform.boxes[0].caption, "Brontara");
     EXPECT_EQ(folder.platform.boxes[0].text.rfind("Unable to write to ", 0), 0u)
         << folder.platform.boxes[0].text;
     EXPECT_TRUE(visible);
-    EXPECT_EQ(main->CurrentLanguage, "Nederlands");
+    EXPECT_EQ(main->language().current(), "Nederlands");
 }
 
 TEST_F(LanguageFormTest, EscapeDoesNotCloseTheWindow) {
     window->show();
     QApplication::processEvents();
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    QTest::keyClick(window->ComboBox1, Qt::Key_Escape);
+    QTest::keyClick(window, Qt::Key_Escape);
+    QTest::keyClick(control<QComboBox>(window, "ComboBox1"), Qt::Key_Escape);
     EXPECT_TRUE(window->isVisible());
     window->close(); // the system's close command does
     EXPECT_FALSE(window->isVisible());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShippedLanguages.h"
 
-#include "lang/MainTextTable.h"
+#include "core/language/MainTextTable.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,12 +3,13 @@
 // file holds it, and every caption fits the control it stands in. With
 // BRONTARA_SCREENSHOT_DIR set, the windows are also saved as pictures.
 #include "LangFixture.h"
+#include "support/Controls.h"
 #include "support/TextMetrics.h"
 #include "ShippedLanguages.h"
 
-#include "lang/Caption.h"
-#include "lang/LanguageFiles.h"
-#include "lang/Tlanguage_form.h"
+#include "gui/Caption.h"
+#include "core/language/LanguageFiles.h"
+#include "gui/LanguageWindow.h"
 #include "platform/Ini.h"
 #include "platform/Path.h"
 
@@ -27,6 +28,9 @@
 
 #include <filesystem>
 
+
+using testing_support::control;
+
 using namespace lang_test;
 
 namespace lang_test {
@@ -42,7 +46,7 @@ class ShippedLanguageGuiTest : public ::testing::TestWithParam<ShippedFile> {
     void SetUp() override {
         std::filesystem::copy_file(
             platform::fileSystemPath(GetParam().path),
-            platform::fileSystemPath(folder.dir / ("Dump/Languages/" + GetParam().language + ".lng")));
+            platform::fileSystemPath(folder.tmp / ("prog/Dump/Languages/" + GetParam().language + ".lng")));
         form = folder.mainWindow();
     }
     std::string read(const std::string& section, const std::string& key) const {
@@ -59,34 +63,34 @@ class ShippedLanguageGuiTest : public ::testing::TestWithParam<ShippedFile> {
     }
 
     ProgramFolder folder;
-    std::unique_ptr<TForm1> form;
+    MainWindow* form = nullptr;
 };
 
 TEST_P(ShippedLanguageGuiTest, StartsInTheStoredLanguageWithEveryTextFromTheFile) {
     folder.writeSettings("[Programma]\r\nTaalkeuze=" + GetParam().language + "\r\nTaalscherm=1\r\n");
-    folder.guarded([&] { form->FormCreate(); });
+    folder.guarded([&] { form->initialise(); });
     EXPECT_TRUE(folder.platform.boxes.empty());
-    EXPECT_EQ(form->CurrentLanguage, GetParam().language);
+    EXPECT_EQ(form->language().current(), GetParam().language);
     EXPECT_EQ(checkedLanguageItem(*form), "Language2");
     for (const MainTextRow& row : kMainTextTable) {
         const std::string text = read(std::string(row.section), std::string(row.key));
-        const bool label = row.target == TextTarget::Label1 || row.target == TextTarget::Label3;
+        const bool label = row.target == TextTarget::RoutePrompt || row.target == TextTarget::CompletionText;
         EXPECT_EQ(targetText(*form, row), label ? captionWithoutAccessKey(text).toStdString() : text)
             << row.section << "/" << row.key;
     }
-    EXPECT_EQ(form->Texts.Backup_fout, read("Meldingen", "Backup_fout"));
+    EXPECT_EQ(form->language().texts().backupFailed, read("Meldingen", "Backup_fout"));
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), GetParam().language);
 }
 
 TEST_P(ShippedLanguageGuiTest, LanguageWindowTakesItsTextsFromTheFile) {
-    Tlanguage_form window(folder.context);
+    LanguageWindow& window = folder.languageWindow();
     window.show();
     QApplication::processEvents();
-    window.ComboBox1->lineEdit()->selectAll();
-    typeText(window.ComboBox1->lineEdit(), QString::fromStdString(GetParam().language));
+    control<QComboBox>(window, "ComboBox1")->lineEdit()->selectAll();
+    typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(), QString::fromStdString(GetParam().language));
     EXPECT_EQ(window.windowTitle().toStdString(), read("Taal Scherm", "titel"));
-    EXPECT_EQ(visibleText(window.Label1).toStdString(), read("Taal Scherm", "label1"));
-    EXPECT_EQ(window.Button1->text().toStdString(), read("Taal Scherm", "button1"));
+    EXPECT_EQ(visibleText(control<QLabel>(window, "Label1")).toStdString(), read("Taal Scherm", "label1"));
+    EXPECT_EQ(control<QPushButton>(window, "Button1")->text().toStdString(), read("Taal Scherm", "button1"));
     save(&window, "language_form");
     window.hide();
 }
@@ -116,30 +120,30 @@ void expectLabelFits(const QLabel* label, const std::string& what) {
 
 TEST_P(ShippedLanguageGuiTest, MainWindowCaptionsFitTheirControls) {
     SKIP_WITHOUT_REAL_FONTS();
-    form->ApplyLanguage(GetParam().language);
+    form->language().apply(GetParam().language);
     form->show();
     QApplication::processEvents();
-    expectLabelFits(form->Label1, "Label1");
-    expectLabelFits(form->Label3, "Label3");
-    expectButtonFits(form->Button1, "Button1");
-    expectButtonFits(form->Button2, "Button2");
+    expectLabelFits(control<QLabel>(form, "Label1"), "Label1");
+    expectLabelFits(control<QLabel>(form, "Label3"), "Label3");
+    expectButtonFits(control<QPushButton>(form, "Button1"), "Button1");
+    expectButtonFits(control<QPushButton>(form, "Button2"), "Button2");
     // The title starts 8 pixels in and keeps clear of the right border.
-    expectFitsOneLine(form->GroupBox1->font(), form->GroupBox1->title(), form->GroupBox1->width() - 8 - 4 - 8,
+    expectFitsOneLine(control<QGroupBox>(form, "GroupBox1")->font(), control<QGroupBox>(form, "GroupBox1")->title(), control<QGroupBox>(form, "GroupBox1")->width() - 8 - 4 - 8,
                       "GroupBox1");
-    expectFitsOneLine(form->RouteBox->lineEdit()->font(), form->RouteBox->currentText(),
-                      form->RouteBox->lineEdit()->width() - 4, "RouteBox");
+    expectFitsOneLine(control<QComboBox>(form, "RouteBox")->lineEdit()->font(), control<QComboBox>(form, "RouteBox")->currentText(),
+                      control<QComboBox>(form, "RouteBox")->lineEdit()->width() - 4, "RouteBox");
     form->hide();
 }
 
 TEST_P(ShippedLanguageGuiTest, LanguageWindowCaptionsFitTheirControls) {
     SKIP_WITHOUT_REAL_FONTS();
-    Tlanguage_form window(folder.context);
+    LanguageWindow& window = folder.languageWindow();
     window.show();
     QApplication::processEvents();
-    window.ComboBox1->lineEdit()->selectAll();
-    typeText(window.ComboBox1->lineEdit(), QString::fromStdString(GetParam().language));
-    expectLabelFits(window.Label1, "Label1");
-    expectButtonFits(window.Button1, "Button1");
+    control<QComboBox>(window, "ComboBox1")->lineEdit()->selectAll();
+    typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(), QString::fromStdString(GetParam().language));
+    expectLabelFits(control<QLabel>(window, "Label1"), "Label1");
+    expectButtonFits(control<QPushButton>(window, "Button1"), "Button1");
     window.hide();
 }
 
@@ -176,7 +180,7 @@ TEST_P(ShippedLanguageGuiTest, LocationAndAboutCaptionsFitTheirControls) {
 }
 
 TEST_P(ShippedLanguageGuiTest, MenuBarHoldsEveryMenuOnOneLine) {
-    form->ApplyLanguage(GetParam().language);
+    form->language().apply(GetParam().language);
     form->show();
     QApplication::processEvents();
     // One row: every menu title beside the first, none wrapped below it.
@@ -188,9 +192,9 @@ TEST_P(ShippedLanguageGuiTest, MenuBarHoldsEveryMenuOnOneLine) {
         EXPECT_EQ(r.top(), first.top()) << menu->text().toStdString();
         EXPECT_LE(r.right(), form->menuBar()->width()) << menu->text().toStdString();
     }
-    save(form.get(), "main-selecting");
-    form->Panel1->hide();
-    save(form.get(), "main-storm");
+    save(form, "main-selecting");
+    control<QFrame>(form, "Panel1")->hide();
+    save(form, "main-storm");
     form->hide();
 }
 
@@ -208,15 +212,15 @@ TEST(BuiltInDutch, Screenshots) {
     if (dir.isEmpty()) GTEST_SKIP() << "BRONTARA_SCREENSHOT_DIR is not set";
     ProgramFolder folder;
     auto form = folder.mainWindow();
-    form->ApplyLanguage("Nederlands");
+    form->language().apply("Nederlands");
     form->show();
     QApplication::processEvents();
     EXPECT_TRUE(
         form->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/main-selecting-Nederlands.png")));
-    form->Panel1->hide();
+    control<QFrame>(form, "Panel1")->hide();
     EXPECT_TRUE(
         form->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/main-storm-Nederlands.png")));
-    Tlanguage_form window(folder.context);
+    LanguageWindow& window = folder.languageWindow();
     window.show();
     QApplication::processEvents();
     EXPECT_TRUE(

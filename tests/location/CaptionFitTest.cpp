@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Captions longer than the Dutch ones the controls are sized for.
 #include "LocationFixture.h"
+#include "support/Controls.h"
 #include "support/TextMetrics.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QStyle>
+
+
+using testing_support::control;
 
 namespace {
 
@@ -28,7 +32,7 @@ bool titleShowsAll(const QGroupBox* box) {
 class CaptionFit : public LocationFixture {
   protected:
     // Creates the window in `language` and looks at it while it is shown.
-    void showIn(const std::string& language, const std::function<void(TLocatie_form&)>& look) {
+    void showIn(const std::string& language, const std::function<void(SimulatorFolderWindow&)>& look) {
         writeSettings("[Programma]\nTaalkeuze=" + language + "\n");
         whileShown(look);
         create();
@@ -37,15 +41,15 @@ class CaptionFit : public LocationFixture {
 
 TEST_F(CaptionFit, TheDutchCaptionsFitTheDesignAsItStands) {
     SKIP_WITHOUT_REAL_FONTS();
-    showIn("Nederlands", [](TLocatie_form& f) {
-        EXPECT_TRUE(labelShowsAll(f.Label1));
-        EXPECT_TRUE(buttonShowsAll(f.Button1));
-        EXPECT_TRUE(buttonShowsAll(f.Button2));
-        EXPECT_TRUE(titleShowsAll(f.GroupBox1));
-        EXPECT_EQ(f.Button1->geometry(), QRect(96, 155, 75, 25));
-        EXPECT_EQ(f.Button2->geometry(), QRect(174, 48, 75, 25));
+    showIn("Nederlands", [](SimulatorFolderWindow& f) {
+        EXPECT_TRUE(labelShowsAll(control<QLabel>(f, "Label1")));
+        EXPECT_TRUE(buttonShowsAll(control<QPushButton>(f, "Button1")));
+        EXPECT_TRUE(buttonShowsAll(control<QPushButton>(f, "Button2")));
+        EXPECT_TRUE(titleShowsAll(control<QGroupBox>(f, "GroupBox1")));
+        EXPECT_EQ(control<QPushButton>(f, "Button1")->geometry(), QRect(96, 155, 75, 25));
+        EXPECT_EQ(control<QPushButton>(f, "Button2")->geometry(), QRect(174, 48, 75, 25));
         for (QWidget* w :
-             std::initializer_list<QWidget*>{f.Label1, f.Button1, f.Button2, f.GroupBox1, f.Edit1})
+             std::initializer_list<QWidget*>{control<QLabel>(f, "Label1"), control<QPushButton>(f, "Button1"), control<QPushButton>(f, "Button2"), control<QGroupBox>(f, "GroupBox1"), control<QLineEdit>(f, "Edit1")})
             EXPECT_EQ(w->font(), f.font()) << w->objectName().toStdString();
     });
 }
@@ -60,21 +64,21 @@ TEST_F(CaptionFit, LongerCaptionsAreShownWholeAndTheButtonsStayInTheWindow) {
                       "button1=Continue with this folder and list all of its routes\n"
                       "button2=Browse for a &folder...\n"
                       "groupbox1=Installation folder of Microsoft Train Simulator on this computer:\n");
-    showIn("Lang", [](TLocatie_form& f) {
-        EXPECT_TRUE(labelShowsAll(f.Label1));
-        EXPECT_TRUE(buttonShowsAll(f.Button1));
-        EXPECT_TRUE(buttonShowsAll(f.Button2));
-        EXPECT_TRUE(titleShowsAll(f.GroupBox1));
+    showIn("Lang", [](SimulatorFolderWindow& f) {
+        EXPECT_TRUE(labelShowsAll(control<QLabel>(f, "Label1")));
+        EXPECT_TRUE(buttonShowsAll(control<QPushButton>(f, "Button1")));
+        EXPECT_TRUE(buttonShowsAll(control<QPushButton>(f, "Button2")));
+        EXPECT_TRUE(titleShowsAll(control<QGroupBox>(f, "GroupBox1")));
         // Grown buttons keep their row, stay inside their parent and keep clear of each other.
-        EXPECT_EQ(f.Button1->y(), 155);
-        EXPECT_EQ(f.Button2->y(), 48);
-        EXPECT_TRUE(f.rect().contains(f.Button1->geometry()));
-        EXPECT_TRUE(f.GroupBox1->rect().contains(f.Button2->geometry()));
-        EXPECT_EQ(f.Button2->geometry().right(), QRect(174, 48, 75, 25).right());
-        EXPECT_EQ(f.Button1->geometry().center().x(), QRect(96, 155, 75, 25).center().x());
+        EXPECT_EQ(control<QPushButton>(f, "Button1")->y(), 155);
+        EXPECT_EQ(control<QPushButton>(f, "Button2")->y(), 48);
+        EXPECT_TRUE(f.rect().contains(control<QPushButton>(f, "Button1")->geometry()));
+        EXPECT_TRUE(control<QGroupBox>(f, "GroupBox1")->rect().contains(control<QPushButton>(f, "Button2")->geometry()));
+        EXPECT_EQ(control<QPushButton>(f, "Button2")->geometry().right(), QRect(174, 48, 75, 25).right());
+        EXPECT_EQ(control<QPushButton>(f, "Button1")->geometry().center().x(), QRect(96, 155, 75, 25).center().x());
         // The folder box keeps the window's font: only captions shrink.
-        EXPECT_EQ(f.Edit1->font(), f.font());
-        EXPECT_EQ(f.Label1->geometry(), QRect(8, 8, 257, 41));
+        EXPECT_EQ(control<QLineEdit>(f, "Edit1")->font(), f.font());
+        EXPECT_EQ(control<QLabel>(f, "Label1")->geometry(), QRect(8, 8, 257, 41));
     });
 }
 

@@ -2,13 +2,14 @@
 // The first start on a machine where the simulator runs under Wine: no
 // settings file yet, the simulator where the built-in proposal points.
 #include "WinePrefix.h"
+#include "support/Controls.h"
 
-#include "app/AppContext.h"
-#include "app/Settings.h"
+#include "gui/AppContext.h"
+#include "core/program/Settings.h"
 #include "app/Startup.h"
-#include "app/TForm1.h"
-#include "lang/Tlanguage_form.h"
-#include "location/TLocatie_form.h"
+#include "gui/MainWindow.h"
+#include "gui/LanguageWindow.h"
+#include "gui/SimulatorFolderWindow.h"
 #include "platform/Platform.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
@@ -18,6 +19,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+
+using testing_support::control;
 
 namespace {
 
@@ -46,21 +50,21 @@ TEST(FirstStartUnderWine, LanguageWindowThenLocationWindowInThatLanguageThenTheR
     };
     platform.queueModal([&](QDialog& dialog) {
         seen.push_back("window " + dialog.objectName().toStdString());
-        auto& language = dynamic_cast<Tlanguage_form&>(dialog);
-        language.ComboBox1->setCurrentIndex(language.ComboBox1->findText(QStringLiteral("Engels")));
-        QTest::mouseClick(language.Button1, Qt::LeftButton);
+        auto& language = dynamic_cast<LanguageWindow&>(dialog);
+        control<QComboBox>(language, "ComboBox1")->setCurrentIndex(control<QComboBox>(language, "ComboBox1")->findText(QStringLiteral("Engels")));
+        QTest::mouseClick(control<QPushButton>(language, "Button1"), Qt::LeftButton);
         return dialog.result();
     });
     platform.queueModal([&](QDialog& dialog) {
         seen.push_back("window " + dialog.objectName().toStdString() + ": " +
                        dialog.windowTitle().toStdString());
-        auto& location = dynamic_cast<TLocatie_form&>(dialog);
-        QTest::mouseClick(location.Button1, Qt::LeftButton); // the proposal as it stands
+        auto& location = dynamic_cast<SimulatorFolderWindow&>(dialog);
+        QTest::mouseClick(control<QPushButton>(location, "Button1"), Qt::LeftButton); // the proposal as it stands
         return dialog.result();
     });
 
-    Forms forms = createForms(context);
-    forms.main->show();
+    Windows windows = createWindows(context);
+    windows.main->show();
     QApplication::processEvents();
 
     const std::string readError = "box Fout: Fout tijdens het lezen van taal bestand.";
@@ -73,11 +77,11 @@ TEST(FirstStartUnderWine, LanguageWindowThenLocationWindowInThatLanguageThenTheR
               "C:\\Program Files\\Microsoft Games\\Train Simulator");
 
     QStringList routes;
-    for (int i = 0; i < forms.main->RouteBox->count(); ++i)
-        routes << forms.main->RouteBox->itemText(i);
+    for (int i = 0; i < control<QComboBox>(windows.main, "RouteBox")->count(); ++i)
+        routes << control<QComboBox>(windows.main, "RouteBox")->itemText(i);
     EXPECT_EQ(routes, (QStringList{QStringLiteral("alpenland"), QStringLiteral("Zonnedal")}));
-    EXPECT_EQ(forms.main->CurrentLanguage, "Engels");
-    EXPECT_EQ(forms.main->SimulatorFolder, "C:\\Program Files\\Microsoft Games\\Train Simulator");
+    EXPECT_EQ(windows.main->language().current(), "Engels");
+    EXPECT_EQ(windows.main->storm().simulatorFolder(), "C:\\Program Files\\Microsoft Games\\Train Simulator");
 }
 
 } // namespace

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "app/AppContext.h"
-#include "app/Settings.h"
-#include "location/TLocatie_form.h"
-#include "support/ScriptedPlatform.h"
-#include "support/TempDir.h"
+#include "core/program/Settings.h"
+#include "gui/SimulatorFolderWindow.h"
+#include "support/ProgramWindows.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,65 +13,54 @@
 #include <memory>
 #include <string>
 
-// A location window over a real program folder in a temporary folder, with
-// the scripted platform for its boxes, folder browser and registry.
-class LocationFixture : public ::testing::Test {
+using testing_support::control;
+
+// The simulator folder window over a real program folder in a temporary
+// folder, with the scripted platform for its boxes, folder browser and registry.
+class LocationFixture : public ::testing::Test, public testing_support::ProgramWindows {
   protected:
     using Box = testing_support::ScriptedPlatform::Box;
+    LocationFixture() = default;
+    // The window talks to `other` in place of the scripted platform.
+    explicit LocationFixture(testing_support::ScriptedPlatform& other) : ProgramWindows(other) {}
 
-    void SetUp() override {
-        tmp.mkdir("prog/Dump/Languages");
-        context = std::make_unique<AppContext>(AppContext{*platform, Folders{tmp / "prog/"}});
-    }
-
-    // The platform the window talks to; a fixture may swap in another double before SetUp.
-    testing_support::ScriptedPlatform* platform = &scripted;
-
-    void writeSettings(const std::string& content) { tmp.write("prog/Dump/All_dat.ini", content); }
-    std::string settingsBytes() const { return testing_support::readFile(tmp / "prog/Dump/All_dat.ini"); }
-    std::string storedFolder() const { return settings::readSimulatorFolder(context->folders); }
+    std::string settingsBytes() const { return testing_support::readFile(settingsPath()); }
+    std::string storedFolder() const { return settings::readSimulatorFolder(context.folders); }
     void writeLanguageFile(const std::string& language, const std::string& content) {
-        tmp.write("prog/Dump/Languages/" + language + ".lng", content);
+        writeLanguage(language, content);
     }
-
     // A simulator folder holding train.exe (under the name given); returns its host path.
     std::string makeSimulator(const std::string& relative = "sim", const std::string& exeName = "train.exe") {
         tmp.write(relative + "/" + exeName, "MZ");
         return tmp / relative;
     }
-
     // What the user does while the window is shown modally; the modal run
     // answers with the window's result afterwards.
-    void whileShown(std::function<void(TLocatie_form&)> steps) {
-        platform->queueModal([steps = std::move(steps)](QDialog& dialog) {
-            steps(static_cast<TLocatie_form&>(dialog));
+    void whileShown(std::function<void(SimulatorFolderWindow&)> steps) {
+        platform.queueModal([steps = std::move(steps)](QDialog& dialog) {
+            steps(static_cast<SimulatorFolderWindow&>(dialog));
             return dialog.result();
         });
     }
-
     // Only constructs the window: its controls, before any creation handler ran.
-    void construct() {
-        form = std::make_unique<TLocatie_form>(*context);
-        context->Locatie_form = form.get();
-    }
-    // Creates the window as start-up does: construction, then FormCreate in the error guard.
+    void construct() { form = &newSimulatorFolderWindow(); }
+    // Creates the window as start-up does: construction, then its creation handler in the error guard.
     void create() {
         construct();
-        context->guard.run([this] { form->FormCreate(); });
+        context.guard.run([this] { form->initialise(); });
     }
-
-    static void typeFolder(TLocatie_form& f, const std::string& text) {
-        f.Edit1->selectAll();
-        QTest::keyClick(f.Edit1, Qt::Key_Delete);
-        QTest::keyClicks(f.Edit1, QString::fromStdString(text));
+    static void typeFolder(SimulatorFolderWindow& f, const std::string& text) {
+        QLineEdit* edit = control<QLineEdit>(f, "Edit1");
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, QString::fromStdString(text));
     }
     static void press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    static std::string folderText(const TLocatie_form& f) { return f.Edit1->text().toStdString(); }
+    static std::string folderText(const SimulatorFolderWindow& f) {
+        return control<QLineEdit>(f, "Edit1")->text().toStdString();
+    }
 
-    testing_support::TempDir tmp;
-    testing_support::ScriptedPlatform scripted;
-    std::unique_ptr<AppContext> context;
-    std::unique_ptr<TLocatie_form> form;
+    SimulatorFolderWindow* form = nullptr;
 };
 
 inline const std::string kDefaultFolder = "C:\\Program Files\\Microsoft Games\\Train Simulator";

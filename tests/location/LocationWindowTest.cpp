@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LocationFixture.h"
+#include "support/Controls.h"
 
 #include "platform/Platform.h"
 #include "support/Names.h"
@@ -31,15 +32,15 @@ class LocationWindow : public LocationFixture {
     // folder without train.exe, then the simulator's.
     QStringList walkThrough(const std::string& simulator) {
         QStringList texts;
-        platform->queueFolder("");
-        whileShown([&](TLocatie_form& f) {
-            texts << f.windowTitle() << f.Label1->text() << f.Button1->text() << f.Button2->text()
-                  << f.GroupBox1->title();
-            press(f.Button2);
+        platform.queueFolder("");
+        whileShown([&](SimulatorFolderWindow& f) {
+            texts << f.windowTitle() << control<QLabel>(f, "Label1")->text() << control<QPushButton>(f, "Button1")->text() << control<QPushButton>(f, "Button2")->text()
+                  << control<QGroupBox>(f, "GroupBox1")->title();
+            press(control<QPushButton>(f, "Button2"));
             typeFolder(f, tmp / "nowhere");
-            press(f.Button1);
+            press(control<QPushButton>(f, "Button1"));
             typeFolder(f, simulator);
-            press(f.Button1);
+            press(control<QPushButton>(f, "Button1"));
         });
         create();
         return texts;
@@ -60,10 +61,10 @@ TEST_F(LocationWindow, ControlsStandWhereTheDesignPutsThem) {
         ASSERT_NE(w, nullptr) << p.name;
         EXPECT_EQ(w->geometry(), p.geometry) << p.name;
     }
-    EXPECT_EQ(form->Edit1->parentWidget(), form->GroupBox1);
-    EXPECT_EQ(form->Button2->parentWidget(), form->GroupBox1);
-    EXPECT_TRUE(form->Label1->wordWrap());
-    EXPECT_EQ(form->Edit1->text().toStdString(), kDefaultFolder);
+    EXPECT_EQ(control<QLineEdit>(form, "Edit1")->parentWidget(), control<QGroupBox>(form, "GroupBox1"));
+    EXPECT_EQ(control<QPushButton>(form, "Button2")->parentWidget(), control<QGroupBox>(form, "GroupBox1"));
+    EXPECT_TRUE(control<QLabel>(form, "Label1")->wordWrap());
+    EXPECT_EQ(control<QLineEdit>(form, "Edit1")->text().toStdString(), kDefaultFolder);
     // A fixed single border: the client area cannot be resized.
     EXPECT_EQ(form->minimumSize(), QSize(273, 189));
     EXPECT_EQ(form->maximumSize(), QSize(273, 189));
@@ -78,7 +79,7 @@ TEST_F(LocationWindow, ControlsStandWhereTheDesignPutsThem) {
 
 TEST_F(LocationWindow, StandsAtItsFixedPlaceWhenShown) {
     QPoint shownAt;
-    whileShown([&](TLocatie_form& f) { shownAt = f.pos(); });
+    whileShown([&](SimulatorFolderWindow& f) { shownAt = f.pos(); });
     create();
     EXPECT_EQ(shownAt, QPoint(244, 217));
 }
@@ -87,13 +88,13 @@ TEST_F(LocationWindow, TabRunsFromContinueThroughBrowseToTheFolder) {
     construct();
     // The chain Qt follows on Tab: focusable widgets in focus-chain order, from the continue button.
     std::vector<std::string> order;
-    QWidget* w = form->Button1;
+    QWidget* w = control<QPushButton>(form, "Button1");
     do {
         if (w->focusPolicy() & Qt::TabFocus) order.push_back(w->objectName().toStdString());
         w = w->nextInFocusChain();
-    } while (w != form->Button1 && order.size() < 10);
+    } while (w != control<QPushButton>(form, "Button1") && order.size() < 10);
     EXPECT_EQ(order, (std::vector<std::string>{"Button1", "Button2", "Edit1"}));
-    EXPECT_EQ(form->focusWidget(), form->Button1);
+    EXPECT_EQ(form->focusWidget(), control<QPushButton>(form, "Button1"));
 }
 
 TEST_F(LocationWindow, SpeaksTheBuiltInDutch) {
@@ -103,8 +104,8 @@ TEST_F(LocationWindow, SpeaksTheBuiltInDutch) {
                      "Voor u verder kan moet eerst de locatie worden aangegeven waar Microsoft Train Simulator "
                      "is geïnstalleerd.",
                      "Ga Verder", "Bladeren...", "Locatie:"}));
-    EXPECT_EQ(platform->browseTitles, (std::vector<std::string>{"Selecteer een map..."}));
-    EXPECT_EQ(platform->boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError},
+    EXPECT_EQ(platform.browseTitles, (std::vector<std::string>{"Selecteer een map..."}));
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError},
                                                  {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
 }
 
@@ -119,19 +120,19 @@ TEST_F(LocationWindow, ReadsItsOwnSectionsOfTheStoredLanguagesFile) {
                                 "Is_Gevonden=Found\nGevonden_Titel=Done\n");
     const std::string sim = makeSimulator();
     EXPECT_EQ(walkThrough(sim), names({"Location", "Tell us where & how", "&Continue", "&Browse...", "Folder:"}));
-    EXPECT_EQ(platform->browseTitles, (std::vector<std::string>{"Pick a folder"}));
-    EXPECT_EQ(platform->boxes, (std::vector<Box>{{"Not found", "Error", mb::Ok | mb::IconError},
+    EXPECT_EQ(platform.browseTitles, (std::vector<std::string>{"Pick a folder"}));
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{"Not found", "Error", mb::Ok | mb::IconError},
                                                  {"Found", "Done", mb::Ok | mb::IconInformation}}));
     // The language stays as the settings file has it: this window never stores one.
-    EXPECT_EQ(settings::readLanguage(context->folders), "Engels");
+    EXPECT_EQ(settings::readLanguage(context.folders), "Engels");
 }
 
 TEST_F(LocationWindow, WithoutTheLanguagesFileEveryTextIsEmptyAndTheWindowStillWorks) {
     writeSettings("[Programma]\nTaalkeuze=Klingon\n");
     const std::string sim = makeSimulator();
     EXPECT_EQ(walkThrough(sim), QStringList(5, QString()));
-    EXPECT_EQ(platform->browseTitles, (std::vector<std::string>{""}));
-    EXPECT_EQ(platform->boxes, (std::vector<Box>{{"", "", mb::Ok | mb::IconError}, {"", "", mb::Ok | mb::IconInformation}}));
+    EXPECT_EQ(platform.browseTitles, (std::vector<std::string>{""}));
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{"", "", mb::Ok | mb::IconError}, {"", "", mb::Ok | mb::IconInformation}}));
     EXPECT_EQ(storedFolder(), sim);
 }
 
@@ -140,11 +141,11 @@ TEST_F(LocationWindow, AStoredFolderWithTrainExeKeepsTheWindowHiddenAndChangesNo
     writeSettings("[Programma]\nTaalkeuze=Nederlands\n[msts locatie]\nPad=" + sim + "\n");
     const auto before = testing_support::snapshot(tmp.path());
     create();
-    EXPECT_TRUE(platform->modalDialogs.empty());
-    EXPECT_TRUE(platform->registryReads.empty());
-    EXPECT_TRUE(platform->boxes.empty());
-    EXPECT_EQ(form->TrainExeMissing, 0);
-    EXPECT_EQ(form->StoredPath, sim);
+    EXPECT_TRUE(platform.modalDialogs.empty());
+    EXPECT_TRUE(platform.registryReads.empty());
+    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_EQ(form->trainExeMissing(), 0);
+    EXPECT_EQ(form->storedPath(), sim);
     EXPECT_EQ(testing_support::snapshot(tmp.path()), before);
 }
 
@@ -166,13 +167,13 @@ TEST_F(LocationWindow, AStoredFolderThatFailsBringsTheWindowUpOnce) {
         SCOPED_TRACE(c.what);
         scripted = testing_support::ScriptedPlatform();
         writeSettings(c.settings);
-        whileShown([](TLocatie_form&) {});
+        whileShown([](SimulatorFolderWindow&) {});
         create();
-        EXPECT_EQ(platform->modalDialogs, (std::vector<std::string>{"Locatie_form"}));
-        EXPECT_EQ(platform->registryReads,
+        EXPECT_EQ(platform.modalDialogs, (std::vector<std::string>{"Locatie_form"}));
+        EXPECT_EQ(platform.registryReads,
                   (std::vector<std::pair<std::string, std::string>>{
                       {"\\Software\\Microsoft\\Microsoft Games\\Train Simulator\\1.0\\", "EXE Path"}}));
-        EXPECT_EQ(form->TrainExeMissing, 1);
+        EXPECT_EQ(form->trainExeMissing(), 1);
         EXPECT_EQ(settingsBytes(), c.settings); // ended without an accepted folder: nothing written
     }
 }
@@ -193,9 +194,9 @@ TEST_F(LocationWindow, TheRegistryEntryBecomesTheProposalUnchanged) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
         scripted = testing_support::ScriptedPlatform();
-        platform->registry = {c.keyOpened, c.value};
+        platform.registry = {c.keyOpened, c.value};
         std::string shown;
-        whileShown([&](TLocatie_form& f) { shown = folderText(f); });
+        whileShown([&](SimulatorFolderWindow& f) { shown = folderText(f); });
         create();
         EXPECT_EQ(shown, c.proposal);
     }
@@ -203,19 +204,19 @@ TEST_F(LocationWindow, TheRegistryEntryBecomesTheProposalUnchanged) {
 
 TEST_F(LocationWindow, ARegistryValueOfTheWrongTypeIsReportedAndTheFolderCanStillBeGiven) {
     const std::string sim = makeSimulator();
-    platform->registryError = "Invalid data type for 'EXE Path'";
+    platform.registryError = "Invalid data type for 'EXE Path'";
     std::string shown;
     std::size_t boxesBeforeShown = 99;
-    whileShown([&](TLocatie_form& f) {
-        boxesBeforeShown = platform->boxes.size();
+    whileShown([&](SimulatorFolderWindow& f) {
+        boxesBeforeShown = platform.boxes.size();
         shown = folderText(f);
         typeFolder(f, sim);
-        press(f.Button1);
+        press(control<QPushButton>(f, "Button1"));
     });
     create();
     EXPECT_EQ(boxesBeforeShown, 1u);
     EXPECT_EQ(shown, kDefaultFolder);
-    EXPECT_EQ(platform->boxes,
+    EXPECT_EQ(platform.boxes,
               (std::vector<Box>{{"Invalid data type for 'EXE Path'", "Brontara", mb::Ok | mb::IconError},
                                 {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
     EXPECT_EQ(storedFolder(), sim);
@@ -226,16 +227,16 @@ TEST_F(LocationWindow, AcceptingShowsTheBoxFirstThenStoresTheTextAsTypedAndClose
     const std::string typed = sim + "\\"; // a trailing backslash is kept
     std::string settingsWhileBoxOpen = "unset";
     bool visibleWhileBoxOpen = false;
-    platform->onBox = [&](const Box&) {
+    platform.onBox = [&](const Box&) {
         settingsWhileBoxOpen = settingsBytes();
         visibleWhileBoxOpen = form->isVisible();
     };
     int result = -1;
     bool visibleAfter = true;
-    platform->queueModal([&](QDialog& d) {
-        auto& f = static_cast<TLocatie_form&>(d);
+    platform.queueModal([&](QDialog& d) {
+        auto& f = static_cast<SimulatorFolderWindow&>(d);
         typeFolder(f, typed);
-        press(f.Button1);
+        press(control<QPushButton>(f, "Button1"));
         visibleAfter = f.isVisible();
         result = f.result();
         return f.result();
@@ -246,25 +247,25 @@ TEST_F(LocationWindow, AcceptingShowsTheBoxFirstThenStoresTheTextAsTypedAndClose
     EXPECT_FALSE(visibleAfter);
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(storedFolder(), typed);
-    EXPECT_EQ(platform->boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes.size(), 1u);
 }
 
 TEST_F(LocationWindow, ARefusedFolderThenACorrectedOneStoresOnlyTheCorrection) {
     const std::string sim = makeSimulator();
     tmp.mkdir("other");
     std::vector<std::string> settingsAtEachBox;
-    platform->onBox = [&](const Box&) { settingsAtEachBox.push_back(settingsBytes()); };
+    platform.onBox = [&](const Box&) { settingsAtEachBox.push_back(settingsBytes()); };
     bool visibleAfterRefusal = false;
-    whileShown([&](TLocatie_form& f) {
+    whileShown([&](SimulatorFolderWindow& f) {
         typeFolder(f, tmp / "other");
-        press(f.Button1);
+        press(control<QPushButton>(f, "Button1"));
         visibleAfterRefusal = f.isVisible();
         typeFolder(f, sim);
-        press(f.Button1);
+        press(control<QPushButton>(f, "Button1"));
     });
     create();
     EXPECT_TRUE(visibleAfterRefusal);
-    EXPECT_EQ(platform->boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError},
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError},
                                                  {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
     EXPECT_EQ(settingsAtEachBox, std::vector<std::string>(2, "[Programma]\nTaalkeuze=Nederlands\n"));
     EXPECT_EQ(storedFolder(), sim);
@@ -348,19 +349,19 @@ TEST_F(LocationWindow, TypedFoldersAreAcceptedOnlyWhereTrainExeIsAFile) {
         writeSettings("[Programma]\nTaalkeuze=Nederlands\n");
         const std::string typed = c.prepare();
         bool visibleAfter = false;
-        whileShown([&](TLocatie_form& f) {
+        whileShown([&](SimulatorFolderWindow& f) {
             typeFolder(f, typed);
-            press(f.Button1);
+            press(control<QPushButton>(f, "Button1"));
             visibleAfter = f.isVisible();
         });
         create();
-        ASSERT_EQ(platform->boxes.size(), 1u);
+        ASSERT_EQ(platform.boxes.size(), 1u);
         if (c.accepted) {
-            EXPECT_EQ(platform->boxes[0], (Box{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}));
+            EXPECT_EQ(platform.boxes[0], (Box{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}));
             EXPECT_EQ(storedFolder(), typed);
             EXPECT_FALSE(visibleAfter);
         } else {
-            EXPECT_EQ(platform->boxes[0], (Box{kNotFoundDutch, "Fout", mb::Ok | mb::IconError}));
+            EXPECT_EQ(platform.boxes[0], (Box{kNotFoundDutch, "Fout", mb::Ok | mb::IconError}));
             EXPECT_EQ(storedFolder(), "");
             EXPECT_TRUE(visibleAfter);
         }
@@ -371,12 +372,12 @@ TEST_F(LocationWindow, TypedFoldersAreAcceptedOnlyWhereTrainExeIsAFile) {
 TEST_F(LocationWindow, ALineBreakInTheFolderIsRefusedEvenWhereSuchAFolderExists) {
     // Such a name cannot exist on Windows, and stored it would split the settings line.
     const std::string odd = makeSimulator("odd\nname");
-    whileShown([&](TLocatie_form& f) {
-        f.Edit1->setText(QString::fromStdString(odd)); // pasted
-        press(f.Button1);
+    whileShown([&](SimulatorFolderWindow& f) {
+        control<QLineEdit>(f, "Edit1")->setText(QString::fromStdString(odd)); // pasted
+        press(control<QPushButton>(f, "Button1"));
     });
     create();
-    EXPECT_EQ(platform->boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError}}));
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError}}));
     EXPECT_EQ(settingsBytes(), "[Programma]\nTaalkeuze=Nederlands\n");
 }
 
@@ -384,47 +385,47 @@ TEST_F(LocationWindow, AnUnreadableFolderIsRefused) {
     if (geteuid() == 0) GTEST_SKIP() << "running as root: folder permissions do not keep root out";
     const std::string sim = makeSimulator("locked");
     std::filesystem::permissions(sim, std::filesystem::perms::none);
-    whileShown([&](TLocatie_form& f) {
+    whileShown([&](SimulatorFolderWindow& f) {
         typeFolder(f, sim);
-        press(f.Button1);
+        press(control<QPushButton>(f, "Button1"));
     });
     create();
-    EXPECT_EQ(platform->boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError}}));
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError}}));
     EXPECT_EQ(storedFolder(), "");
 }
 #endif
 
 TEST_F(LocationWindow, EnterInTheFolderBoxContinues) {
     const std::string sim = makeSimulator();
-    whileShown([&](TLocatie_form& f) {
-        f.Edit1->setFocus();
+    whileShown([&](SimulatorFolderWindow& f) {
+        control<QLineEdit>(f, "Edit1")->setFocus();
         typeFolder(f, sim);
-        QTest::keyClick(f.Edit1, Qt::Key_Return);
+        QTest::keyClick(control<QLineEdit>(f, "Edit1"), Qt::Key_Return);
     });
     create();
-    EXPECT_EQ(platform->boxes, (std::vector<Box>{{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
     EXPECT_EQ(storedFolder(), sim);
 }
 
 TEST_F(LocationWindow, BrowsingPutsTheChosenFolderInTheBoxAndCancelKeepsTheText) {
     const std::string sim = makeSimulator();
-    platform->queueFolder("");
-    platform->queueFolder(sim);
+    platform.queueFolder("");
+    platform.queueFolder(sim);
     std::string afterCancel, afterChoice;
-    whileShown([&](TLocatie_form& f) {
+    whileShown([&](SimulatorFolderWindow& f) {
         typeFolder(f, "D:\\typed");
-        press(f.Button2);
+        press(control<QPushButton>(f, "Button2"));
         afterCancel = folderText(f);
-        press(f.Button2);
+        press(control<QPushButton>(f, "Button2"));
         afterChoice = folderText(f);
-        press(f.Button1);
+        press(control<QPushButton>(f, "Button1"));
     });
     create();
     EXPECT_EQ(afterCancel, "D:\\typed");
     EXPECT_EQ(afterChoice, sim);
-    EXPECT_EQ(platform->browseTitles, std::vector<std::string>(2, "Selecteer een map..."));
+    EXPECT_EQ(platform.browseTitles, std::vector<std::string>(2, "Selecteer een map..."));
     EXPECT_EQ(storedFolder(), sim);
-    EXPECT_TRUE(platform->allUsed());
+    EXPECT_TRUE(platform.allUsed());
 }
 
 TEST_F(LocationWindow, ARefusedSettingsWriteIsReportedAndTheWindowClosesWithNothingStored) {
@@ -434,16 +435,16 @@ TEST_F(LocationWindow, ARefusedSettingsWriteIsReportedAndTheWindowClosesWithNoth
     std::filesystem::remove_all(tmp / "prog/Dump");
     int result = -1;
     bool visibleAfter = true;
-    whileShown([&](TLocatie_form& f) {
+    whileShown([&](SimulatorFolderWindow& f) {
         typeFolder(f, sim);
-        press(f.Button1);
+        press(control<QPushButton>(f, "Button1"));
         result = f.result();
         visibleAfter = f.isVisible();
     });
     create();
-    EXPECT_EQ(platform->boxes,
+    EXPECT_EQ(platform.boxes,
               (std::vector<Box>{{"", "", mb::Ok | mb::IconInformation},
-                                {"Unable to write to " + context->folders.SettingsFile() + ".", "Brontara",
+                                {"Unable to write to " + context.folders.SettingsFile() + ".", "Brontara",
                                  mb::Ok | mb::IconError}}));
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_FALSE(visibleAfter);
@@ -456,15 +457,15 @@ TEST_F(LocationWindow, MessagesArePassedThroughTheFormatterAndABadOneKeepsTheWin
                               "Is_Gevonden=%d found\nGevonden_Titel=Done\n");
     const std::string sim = makeSimulator();
     bool visibleAfter = false;
-    whileShown([&](TLocatie_form& f) {
+    whileShown([&](SimulatorFolderWindow& f) {
         typeFolder(f, tmp / "nowhere");
-        press(f.Button1);
+        press(control<QPushButton>(f, "Button1"));
         typeFolder(f, sim);
-        press(f.Button1);
+        press(control<QPushButton>(f, "Button1"));
         visibleAfter = f.isVisible();
     });
     create();
-    EXPECT_EQ(platform->boxes,
+    EXPECT_EQ(platform.boxes,
               (std::vector<Box>{{"Path  not found: 100%", "Error %s", mb::Ok | mb::IconError},
                                 {"Format '%d' invalid or incompatible with argument.", "Brontara",
                                  mb::Ok | mb::IconError}}));
@@ -476,8 +477,8 @@ TEST_F(LocationWindow, EscapeDoesNotEndTheWindowAndASystemCloseStoresNothing) {
     makeSimulator();
     bool visibleAfterEscape = false, visibleAfterClose = true;
     int result = -1;
-    whileShown([&](TLocatie_form& f) {
-        QTest::keyClick(f.Edit1, Qt::Key_Escape);
+    whileShown([&](SimulatorFolderWindow& f) {
+        QTest::keyClick(control<QLineEdit>(f, "Edit1"), Qt::Key_Escape);
         visibleAfterEscape = f.isVisible();
         typeFolder(f, tmp / "sim"); // a good folder, but never confirmed
         f.close();
@@ -488,7 +489,7 @@ TEST_F(LocationWindow, EscapeDoesNotEndTheWindowAndASystemCloseStoresNothing) {
     EXPECT_TRUE(visibleAfterEscape);
     EXPECT_FALSE(visibleAfterClose);
     EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_TRUE(platform->boxes.empty());
+    EXPECT_TRUE(platform.boxes.empty());
     EXPECT_EQ(settingsBytes(), "[Programma]\nTaalkeuze=Nederlands\n");
 }
 

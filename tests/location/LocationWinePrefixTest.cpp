@@ -2,6 +2,7 @@
 // The location window over the real registry probe and path mapping: a Wine
 // prefix in a temporary home, its system.reg written here in Wine's format.
 #include "LocationFixture.h"
+#include "support/Controls.h"
 #include "WinePrefix.h"
 
 #include "platform/Platform.h"
@@ -9,6 +10,9 @@
 
 #include <algorithm>
 #include <chrono>
+
+
+using testing_support::control;
 
 namespace {
 
@@ -28,7 +32,7 @@ const std::string kSimulatorOnDriveC = "PROGRAM FILES/microsoft games/TRAIN SIMU
 
 class LocationUnderWine : public LocationFixture {
   protected:
-    LocationUnderWine() { platform = &real; }
+    LocationUnderWine() : LocationFixture(real) {}
 
     void SetUp() override {
         LocationFixture::SetUp();
@@ -39,9 +43,9 @@ class LocationUnderWine : public LocationFixture {
     // once on whatever the window proposes; returns the proposal.
     std::string acceptProposal() {
         std::string proposal;
-        whileShown([&](TLocatie_form& f) {
+        whileShown([&](SimulatorFolderWindow& f) {
             proposal = folderText(f);
-            press(f.Button1);
+            press(control<QPushButton>(f, "Button1"));
         });
         create();
         return proposal;
@@ -56,7 +60,7 @@ TEST_F(LocationUnderWine, TheBuiltInProposalFindsTheSimulatorOnDriveCWithoutTypi
     wine.writeOnDriveC(kSimulatorOnDriveC, "MZ");
     wine.writeSystemReg(WinePrefix::header());
     EXPECT_EQ(acceptProposal(), kDefaultFolder);
-    EXPECT_EQ(platform->boxes, (std::vector<Box>{{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
     EXPECT_EQ(storedFolder(), kDefaultFolder);
 }
 
@@ -99,7 +103,7 @@ TEST_F(LocationUnderWine, TheRegistryEntryOfTheDefaultPrefixIsProposedAndAccepte
         writeSettings("[Programma]\nTaalkeuze=Nederlands\n");
         wine.writeSystemReg(c.systemReg);
         EXPECT_EQ(acceptProposal(), c.proposal);
-        EXPECT_EQ(platform->boxes,
+        EXPECT_EQ(platform.boxes,
                   (std::vector<Box>{{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
         EXPECT_EQ(storedFolder(), c.proposal);
     }
@@ -112,7 +116,7 @@ TEST_F(LocationUnderWine, WINEPREFIXNamesThePrefixInsteadOfTheHomeFolder) {
               WinePrefix::header() + WinePrefix::simulatorKey("\"EXE Path\"=\"D:\\\\Elsewhere\"\n"));
     setenv("WINEPREFIX", (tmp / "other").c_str(), 1); // put back by the prefix's destructor
     std::string proposal;
-    whileShown([&](TLocatie_form& f) { proposal = folderText(f); });
+    whileShown([&](SimulatorFolderWindow& f) { proposal = folderText(f); });
     create();
     EXPECT_EQ(proposal, "D:\\Elsewhere");
 }
@@ -120,10 +124,10 @@ TEST_F(LocationUnderWine, WINEPREFIXNamesThePrefixInsteadOfTheHomeFolder) {
 TEST_F(LocationUnderWine, TheKeyWithoutTheValueEmptiesTheProposal) {
     wine.writeSystemReg(WinePrefix::header() + WinePrefix::simulatorKey("\"Other\"=\"x\"\n"));
     std::string proposal = "unset";
-    whileShown([&](TLocatie_form& f) { proposal = folderText(f); });
+    whileShown([&](SimulatorFolderWindow& f) { proposal = folderText(f); });
     create();
     EXPECT_EQ(proposal, "");
-    EXPECT_TRUE(platform->boxes.empty());
+    EXPECT_TRUE(platform.boxes.empty());
 }
 
 TEST_F(LocationUnderWine, AValueThatIsNotTextIsReportedAndTheDefaultStaysProposed) {
@@ -134,7 +138,7 @@ TEST_F(LocationUnderWine, AValueThatIsNotTextIsReportedAndTheDefaultStaysPropose
         writeSettings("[Programma]\nTaalkeuze=Nederlands\n");
         wine.writeSystemReg(WinePrefix::header() + WinePrefix::simulatorKey("\"EXE Path\"=" + value + "\n"));
         EXPECT_EQ(acceptProposal(), kDefaultFolder);
-        EXPECT_EQ(platform->boxes,
+        EXPECT_EQ(platform.boxes,
                   (std::vector<Box>{{"Invalid data type for 'EXE Path'", "Brontara", mb::Ok | mb::IconError},
                                     {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
         EXPECT_EQ(storedFolder(), kDefaultFolder);
@@ -148,17 +152,17 @@ TEST_F(LocationUnderWine, AnEntryPointingAtTrainExeItselfIsRefusedAndBrowsingPut
         WinePrefix::header() +
         WinePrefix::simulatorKey("\"EXE Path\"=\"C:\\\\Program Files\\\\Microsoft Games\\\\Train "
                                  "Simulator\\\\train.exe\"\n"));
-    platform->queueFolder(folder); // the browser gives a plain host path
+    platform.queueFolder(folder); // the browser gives a plain host path
     std::string proposal;
-    whileShown([&](TLocatie_form& f) {
+    whileShown([&](SimulatorFolderWindow& f) {
         proposal = folderText(f);
-        press(f.Button1);
-        press(f.Button2);
-        press(f.Button1);
+        press(control<QPushButton>(f, "Button1"));
+        press(control<QPushButton>(f, "Button2"));
+        press(control<QPushButton>(f, "Button1"));
     });
     create();
     EXPECT_EQ(proposal, kDefaultFolder + "\\train.exe");
-    EXPECT_EQ(platform->boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError},
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError},
                                                  {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
     EXPECT_EQ(storedFolder(), folder);
 }
@@ -203,12 +207,12 @@ TEST_F(LocationUnderWine, ADamagedSystemRegNeverStopsTheWindow) {
         wine.writeSystemReg(c.systemReg);
         const auto started = std::chrono::steady_clock::now();
         std::string proposal = "unset";
-        whileShown([&](TLocatie_form& f) { proposal = folderText(f); });
+        whileShown([&](SimulatorFolderWindow& f) { proposal = folderText(f); });
         create();
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
         EXPECT_NE(std::find(c.proposals.begin(), c.proposals.end(), proposal), c.proposals.end()) << proposal;
-        EXPECT_EQ(platform->modalDialogs.size(), 1u);
-        EXPECT_TRUE(platform->boxes.empty());
+        EXPECT_EQ(platform.modalDialogs.size(), 1u);
+        EXPECT_TRUE(platform.boxes.empty());
     }
 }
 

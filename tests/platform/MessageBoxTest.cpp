@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes: text shown exactly as given, and which answer a
 // reflex Enter or Escape gives.
-#include "platform/qt/DesktopPlatform.h"
+#include "gui/platform/DesktopPlatform.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -5,8 +5,8 @@
 #include "FaultyFiles.h"
 #include "RouteKinds.h"
 #include "StormFixture.h"
-#include "storm/StormInstaller.h"
-#include "storm/StormRestorer.h"
+#include "core/storm/StormInstaller.h"
+#include "core/storm/StormRestorer.h"
 
 #include <gtest/gtest.h>
 

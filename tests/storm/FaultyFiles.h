@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "storm/StormFiles.h"
+#include "core/storm/StormFiles.h"
 
 #include <functional>
 #include <string>

@@ -6,8 +6,8 @@
 #include "PowerCutFiles.h"
 #include "RouteKinds.h"
 #include "StormFixture.h"
-#include "storm/StormInstaller.h"
-#include "storm/StormRestorer.h"
+#include "core/storm/StormInstaller.h"
+#include "core/storm/StormRestorer.h"
 
 #include <gtest/gtest.h>
 

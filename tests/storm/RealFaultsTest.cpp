@@ -4,8 +4,8 @@
 // No original is ever lost.
 #include "FaultyFiles.h"
 #include "StormFixture.h"
-#include "storm/StormInstaller.h"
-#include "storm/StormRestorer.h"
+#include "core/storm/StormInstaller.h"
+#include "core/storm/StormRestorer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "storm/RouteInspection.h"
+#include "core/storm/RouteInspection.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

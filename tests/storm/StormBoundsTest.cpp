@@ -2,13 +2,13 @@
 // A storm changes nothing outside the route's Envfiles folder, the
 // simulator's SOUND folder and its own back-up folder: not through a found
 // name that is a Windows path, not through a link.
-#include "storm/StormBounds.h"
+#include "core/storm/StormBounds.h"
 #include "FaultyFiles.h"
 #include "StormFixture.h"
 #include "platform/FileNames.h"
-#include "storm/RouteInspection.h"
-#include "storm/StormInstaller.h"
-#include "storm/StormRestorer.h"
+#include "core/storm/RouteInspection.h"
+#include "core/storm/StormInstaller.h"
+#include "core/storm/StormRestorer.h"
 
 #include <gtest/gtest.h>
 

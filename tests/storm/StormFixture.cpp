@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StormFixture.h"
 
-#include "storm/StormPlan.h"
+#include "core/storm/StormPlan.h"
 
 namespace storm_test {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "storm/StormRecord.h"
+#include "core/storm/StormRecord.h"
 #include "support/TempDir.h"
 
 #include <map>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "storm/StormInstaller.h"
+#include "core/storm/StormInstaller.h"
 #include "FaultyFiles.h"
 #include "StormFixture.h"
-#include "storm/StormRestorer.h"
+#include "core/storm/StormRestorer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "storm/StormJournal.h"
+#include "core/storm/StormJournal.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // settings' folder text leads at the next start.
 #include "FaultyFiles.h"
 #include "StormFixture.h"
-#include "storm/StormInstaller.h"
-#include "storm/StormRestorer.h"
+#include "core/storm/StormInstaller.h"
+#include "core/storm/StormRestorer.h"
 
 #include <gtest/gtest.h>
 

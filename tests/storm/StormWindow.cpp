@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StormWindow.h"
+#include "support/Controls.h"
 
-#include "storm/TForm1StormState.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
+
+
+using testing_support::control;
 
 namespace storm_test {
 
@@ -22,41 +25,41 @@ void writeSettings(const StormFixture& fx, const std::string& language) {
 StormWindow::StormWindow(const StormFixture& fx, testing_support::ScriptedPlatform& platform,
                          storm::StormFiles* files, storm::StepHook hook)
     : context_{platform, Folders{fx.programFolder()}} {
-    form_ = std::make_unique<TForm1>(context_);
-    form_->stormState().files = files;
-    form_->stormState().stepHook = std::move(hook);
-    form_->guarded([&] { form_->FormCreate(); });
-    form_->guarded([&] { form_->ResumeStormFromJournal(); });
-    form_->guarded([&] { form_->FormActivate(); });
+    form_ = std::make_unique<MainWindow>(context_);
+    form_->storm().setFiles(files);
+    form_->storm().setStepHook(std::move(hook));
+    context_.guard.run([&] { form_->initialise(); });
+    context_.guard.run([&] { form_->resumeStormFromJournal(); });
+    context_.guard.run([&] { form_->reloadRoutes(); });
 }
 
 StormWindow::~StormWindow() = default;
 
 void StormWindow::make(const std::string& route) {
-    form_->RouteBox->setEditText(QString::fromStdString(route));
-    form_->Button1->click();
+    control<QComboBox>(form_, "RouteBox")->setEditText(QString::fromStdString(route));
+    control<QPushButton>(form_, "Button1")->click();
 }
 
 void StormWindow::restore() {
-    form_->Button2->click();
+    control<QPushButton>(form_, "Button2")->click();
 }
 
 bool StormWindow::locked() const {
-    return form_->StormActive && form_->Panel1->isHidden() && !form_->afsluiten1->isEnabled() &&
-           !form_->Opties1->menuAction()->isVisible() &&
-           !(form_->windowFlags() & Qt::WindowCloseButtonHint) && form_->stormState().journal.has_value();
+    return form_->storm().isStormActive() && control<QFrame>(form_, "Panel1")->isHidden() && !control<QAction>(form_, "afsluiten1")->isEnabled() &&
+           !control<QMenu>(form_, "Opties1")->menuAction()->isVisible() &&
+           !(form_->windowFlags() & Qt::WindowCloseButtonHint) && form_->storm().journal().has_value();
 }
 
 bool StormWindow::selecting() const {
-    return !form_->StormActive && !form_->Panel1->isHidden() && form_->afsluiten1->isEnabled() &&
-           form_->Opties1->menuAction()->isVisible() && (form_->windowFlags() & Qt::WindowCloseButtonHint) &&
-           !form_->stormState().journal.has_value();
+    return !form_->storm().isStormActive() && !control<QFrame>(form_, "Panel1")->isHidden() && control<QAction>(form_, "afsluiten1")->isEnabled() &&
+           control<QMenu>(form_, "Opties1")->menuAction()->isVisible() && (form_->windowFlags() & Qt::WindowCloseButtonHint) &&
+           !form_->storm().journal().has_value();
 }
 
 std::vector<StormWindow::ReportLine> StormWindow::report() const {
     std::vector<ReportLine> lines;
-    if (form_->RichEdit1->document()->isEmpty()) return lines;
-    for (QTextBlock b = form_->RichEdit1->document()->begin(); b.isValid(); b = b.next()) {
+    if (control<QTextEdit>(form_, "RichEdit1")->document()->isEmpty()) return lines;
+    for (QTextBlock b = control<QTextEdit>(form_, "RichEdit1")->document()->begin(); b.isValid(); b = b.next()) {
         // An empty line has no fragment: its block's character format is the one in force.
         QTextCharFormat f = b.charFormat();
         for (auto it = b.begin(); !it.atEnd(); ++it)

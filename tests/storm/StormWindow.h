@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "StormFixture.h"
-#include "app/AppContext.h"
-#include "app/TForm1.h"
-#include "storm/StormFiles.h"
-#include "storm/StormSteps.h"
+#include "gui/AppContext.h"
+#include "gui/MainWindow.h"
+#include "core/storm/StormFiles.h"
+#include "core/storm/StormSteps.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QColor>
@@ -26,8 +26,8 @@ class StormWindow {
                 storm::StormFiles* files = nullptr, storm::StepHook hook = {});
     ~StormWindow();
 
-    TForm1& form() { return *form_; }
-    TForm1* operator->() { return form_.get(); }
+    MainWindow& form() { return *form_; }
+    MainWindow* operator->() { return form_.get(); }
 
     // Types the route into the box and presses the make button.
     void make(const std::string& route);
@@ -50,7 +50,7 @@ class StormWindow {
 
   private:
     AppContext context_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 } // namespace storm_test

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "core/storm/StormFiles.h"
+#include "core/storm/StormJournal.h"
+#include "core/storm/StormPlan.h"
+#include "core/storm/StormSteps.h"
+
+namespace storm {
+
+enum class InstallOutcome {
+    Installed,    // every replacement was attempted; the journal says Replacing
+    Refused,      // a path of the storm would lead outside its folders: nothing was changed
+    BackupFailed, // nothing in the simulator was replaced, what this run added is removed again
+    Interrupted,  // the step hook ended the run
+};
+
+struct InstallResult {
+    InstallOutcome outcome;
+    StormJournal journal; // as last written
+};
+
+// Installs the storm's files for a record that route inspection accepted.
+// Every path is checked first to lead only into the storm's own folders. The
+// back-ups are taken, put on the disk and checked byte for byte before the
+// first simulator file is replaced, and the journal is on the disk before the
+// first change; copies that only add or replace are otherwise left to succeed
+// or fail on their own, as they always have.
+class StormInstaller {
+  public:
+    StormInstaller(StormFiles& files, std::string programFolder, StepHook hook = {})
+        : files_(files), programFolder_(std::move(programFolder)), hook_(std::move(hook)) {}
+
+    InstallResult install(const StormRecord& record);
+
+  private:
+    bool reached(Step step, std::size_t index = 0) { return !hook_ || hook_({step, index}); }
+    bool backupsMatch(const std::vector<const ReplacedFile*>& files, const std::vector<bool>& existed);
+    InstallResult undo(const StormPlan& plan, StormJournal journal);
+
+    StormFiles& files_;
+    std::string programFolder_;
+    StepHook hook_;
+};
+
+} // namespace storm

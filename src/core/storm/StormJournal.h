@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "core/storm/StormRecord.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace storm {
+
+// The record on disk of a storm that is, or is being, installed. It is
+// written before the storm's first change to the simulator and removed when
+// restoring has put everything back, so a storm outlives a forced end of the
+// program: the next start finds it and offers the restore button again.
+struct StormJournal {
+    enum class Stage {
+        BackingUp, // back-ups are being taken: nothing in the simulator is replaced yet
+        Replacing, // every back-up exists and matches its original: replacing may have begun
+    };
+    Stage stage = Stage::BackingUp;
+    StormRecord record;
+    // Where record.simulatorFolder led on this machine when the storm was
+    // installed (resolvedPath). The same text may lead elsewhere at a later
+    // start (another Wine prefix, drive mapping or working folder); the storm
+    // is where this says. Empty in a journal of an older version.
+    std::string simulatorLocation;
+    std::vector<bool> rainEnvExisted;       // per name of record.rainEnvNames
+    std::array<bool, 2> rainSoundExisted{}; // per name of record.rainSoundNames
+    std::vector<std::string> addedTextures; // storm textures this storm put into the route
+    std::vector<std::string> addedSounds;   // thunder sounds this storm put into SOUND
+
+    bool operator==(const StormJournal&) const = default;
+
+    // The journal as the text of its file; nothing when a name cannot be
+    // written on one line.
+    std::optional<std::string> toText() const;
+    // Nothing when the text is not a complete, consistent journal: a file
+    // that is cut short, edited into nonsense, or names files a storm never
+    // touches is never acted on.
+    static std::optional<StormJournal> parse(std::string_view text);
+};
+
+// Where the journal lives: in the data folder, beside (not inside) the settings file.
+std::string journalPath(const std::string& programFolder);
+
+// The simulator folder a journal's storm is installed in: the location it
+// recorded, else (an older journal) its folder text.
+std::string installedSimulatorFolder(const StormJournal& journal);
+
+} // namespace storm

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "core/storm/StormRecord.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace storm {
+
+// A simulator file that the storm replaces, where its back-up is kept and the
+// storm version that replaces it.
+struct ReplacedFile {
+    std::string target;
+    std::string backup;
+    std::string stormVersion;
+};
+
+// A storm file that is added to the simulator under its own name.
+struct AddedFile {
+    std::string name;
+    std::string source;
+    std::string target;
+};
+
+inline constexpr std::array<const char*, 5> kTextureNames = {
+    "ZKT_snowsky.ace", "ZKT_snowskylo.ace", "ZKT_LichtFlits.ace", "ZKT_Bliksem.ace", "ZKT_Transparant.ace"};
+inline constexpr std::size_t kThunderSoundCount = 9;
+
+// The name of thunder sound n (1 to 9).
+std::string thunderSoundName(std::size_t n);
+
+// Every path that installing and restoring one storm touch, joined as text
+// from the program folder (ending in a separator), the simulator folder, the
+// route and the file names; the platform reads doubled separators as one and
+// matches names without regard to case.
+struct StormPlan {
+    // The only folders a storm changes: the route's Envfiles (with its
+    // Textures), the simulator's SOUND and the back-up folder, and the data
+    // folder that holds the journal.
+    std::string envfilesFolder;
+    std::string soundFolder;
+    std::string backupFolder;
+    std::string dumpFolder;
+    std::string journal;
+    std::string routeBackupFolder;          // created before the back-ups
+    std::string soundsBackupFolder;         // created before the back-ups
+    std::vector<ReplacedFile> rainEnvFiles; // in the order of the record's names
+    std::array<AddedFile, 5> textures;
+    std::array<AddedFile, kThunderSoundCount> thunderSounds;
+    std::array<ReplacedFile, 2> soundSources; // rain_in.sms, rain_ex.sms
+
+    static StormPlan make(const std::string& programFolder, const StormRecord& record);
+};
+
+} // namespace storm

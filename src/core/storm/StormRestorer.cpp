@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/storm/StormRestorer.h"
+
+#include "platform/FileSystem.h"
+#include "core/storm/StormBounds.h"
+#include "core/storm/StormPlan.h"
+
+#include <algorithm>
+
+namespace storm {
+namespace {
+
+bool listed(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+} // namespace
+
+RestoreResult StormRestorer::restore(const StormJournal& journal) {
+    RestoreResult result;
+    // Never into another simulator that the settings may lead to now: its
+    // files would be overwritten with this one's back-ups.
+    StormRecord installed = journal.record;
+    installed.simulatorFolder = installedSimulatorFolder(journal);
+    if (!platform::folderExists(installed.simulatorFolder)) {
+        result.missingSimulator = installed.simulatorFolder;
+        return result;
+    }
+    const StormPlan plan = StormPlan::make(programFolder_, installed);
+    if (const auto outside = pathOutsideBounds(plan)) {
+        result.notRestored.push_back(*outside);
+        return result;
+    }
+    // Before the Replacing mark nothing was replaced, and back-ups may be
+    // stale or half taken: only the storm's own names are removed.
+    const bool replaced = journal.stage == StormJournal::Stage::Replacing;
+
+    if (replaced)
+        for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i)
+            if (!putBack(plan.rainEnvFiles[i].target, plan.rainEnvFiles[i].backup, journal.rainEnvExisted[i]))
+                result.notRestored.push_back(plan.rainEnvFiles[i].target);
+    // Deleted whether or not this storm brought them; a name it did bring must go.
+    for (const AddedFile& f : plan.textures)
+        remove(f.target, listed(journal.addedTextures, f.name), result);
+    for (const AddedFile& f : plan.thunderSounds)
+        remove(f.target, listed(journal.addedSounds, f.name), result);
+    if (replaced)
+        for (std::size_t i = 0; i < 2; ++i)
+            if (!putBack(plan.soundSources[i].target, plan.soundSources[i].backup,
+                         journal.rainSoundExisted[i]))
+                result.notRestored.push_back(plan.soundSources[i].target);
+
+    // Every change above is on the disk: a power cut after this still finds each file put back.
+    if (result.complete()) {
+        files_.deleteFile(plan.journal, true);
+        if (files_.fileExists(plan.journal)) result.notRestored.push_back(plan.journal);
+    }
+    return result;
+}
+
+bool StormRestorer::putBack(const std::string& target, const std::string& backup, bool existed) {
+    if (!existed) {
+        files_.deleteFile(target, true);
+        return !files_.fileExists(target);
+    }
+    // Judged by the result: a read-only file the storm could not replace is already as it was.
+    files_.copyFile(backup, target, false, true);
+    return files_.sameContents(backup, target);
+}
+
+void StormRestorer::remove(const std::string& target, bool added, RestoreResult& result) {
+    files_.deleteFile(target, true);
+    if (added && files_.fileExists(target)) result.notRestored.push_back(target);
+}
+
+KeptAside keepAside(StormFiles& files, const std::string& programFolder, const std::string& stamp) {
+    const std::string dump = programFolder + "Dump\\";
+    KeptAside kept;
+    kept.backups = dump + "back_up";
+    std::string folder = dump + "storm_kept_" + stamp;
+    for (int n = 2; !files.createDirectory(folder, true); ++n) {
+        if (n > 99) return kept;
+        folder = dump + "storm_kept_" + stamp + "_" + std::to_string(n);
+    }
+    kept.folder = folder;
+    // The back-ups first: a journal set aside without them would leave them to be overwritten.
+    if (!files.moveEntry(dump + "back_up", folder + "\\back_up")) return kept;
+    kept.backups = folder + "\\back_up";
+    files.createDirectory(dump + "back_up", true);
+    kept.complete = files.moveEntry(journalPath(programFolder), folder + "\\storm_journal.ini");
+    return kept;
+}
+
+} // namespace storm

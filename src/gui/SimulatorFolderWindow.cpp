@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/SimulatorFolderWindow.h"
+
+#include "gui/DesignFont.h"
+#include "core/program/MessageFormat.h"
+#include "core/program/Settings.h"
+#include "gui/Caption.h"
+#include "gui/CaptionFit.h"
+#include "core/location/LocationTexts.h"
+#include "core/location/TrainExeProbe.h"
+#include "platform/Platform.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+SimulatorFolderWindow::SimulatorFolderWindow(AppContext& context) : QDialog(nullptr), m_context(context) {
+    setObjectName(QStringLiteral("Locatie_form"));
+    // A fixed single border and a title bar without system menu: no close,
+    // minimise or maximise box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFont(designFont());
+    setFixedSize(273, 189);
+    move(244, 217);
+    createControls();
+}
+
+void SimulatorFolderWindow::createControls() {
+    m_explanationLabel = new QLabel(this);
+    m_explanationLabel->setObjectName(QStringLiteral("Label1"));
+    m_explanationLabel->setGeometry(8, 8, 257, 41);
+    m_explanationLabel->setWordWrap(true);
+    m_explanationLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_folderGroup = new QGroupBox(this);
+    m_folderGroup->setObjectName(QStringLiteral("GroupBox1"));
+    m_folderGroup->setGeometry(8, 64, 257, 81);
+
+    m_folderEdit = new QLineEdit(m_folderGroup);
+    m_folderEdit->setObjectName(QStringLiteral("Edit1"));
+    m_folderEdit->setGeometry(3, 20, 250, 21);
+    m_folderEdit->setText(QString::fromUtf8(kDefaultSimulatorFolder));
+
+    m_browseButton = new QPushButton(m_folderGroup);
+    m_browseButton->setObjectName(QStringLiteral("Button2"));
+    m_browseButton->setGeometry(174, 48, 75, 25);
+    connect(m_browseButton, &QPushButton::clicked, this, [this] { m_context.guard.run([this] { browse(); }); });
+
+    m_continueButton = new QPushButton(this);
+    m_continueButton->setObjectName(QStringLiteral("Button1"));
+    m_continueButton->setGeometry(96, 155, 75, 25);
+    connect(m_continueButton, &QPushButton::clicked, this, [this] { m_context.guard.run([this] { confirmFolder(); }); });
+
+    // Tab order: the continue button, then the group: browse, then the folder.
+    setTabOrder(m_continueButton, m_browseButton);
+    setTabOrder(m_browseButton, m_folderEdit);
+    m_continueButton->setDefault(true);
+    m_continueButton->setFocus();
+}
+
+void SimulatorFolderWindow::applyTexts(const LocationTexts& texts) {
+    setWindowTitle(windowCaption(texts.title));
+    setLabelCaption(m_explanationLabel, texts.explanation);
+    m_continueButton->setText(QString::fromStdString(texts.continueButton));
+    m_browseButton->setText(QString::fromStdString(texts.browseButton));
+    m_folderGroup->setTitle(QString::fromStdString(texts.folderGroup));
+    m_folderEdit->setAccessibleName(
+        captionWithoutAccessKey(texts.folderGroup)); // the folder box is named by its group
+    m_browseText = texts.browseText;
+    m_errorTitle = texts.errorTitle;
+    m_notFoundText = texts.notFoundText;
+    m_foundText = texts.foundText;
+    m_foundTitle = texts.foundTitle;
+    // Another language's captions may be longer than the Dutch ones the
+    // controls are sized for: they get room or a smaller font, never a cut.
+    fitWrappedText(m_explanationLabel);
+    fitGroupBoxTitle(m_folderGroup);
+    fitButtonCaption(m_continueButton, ButtonAnchor::Centre);
+    fitButtonCaption(m_browseButton, ButtonAnchor::Right);
+}
+
+std::string SimulatorFolderWindow::folderText() const {
+    return m_folderEdit->text().toStdString();
+}
+
+void SimulatorFolderWindow::initialise() {
+    m_language = settings::readLanguage(m_context.folders);
+    m_storedPath = settings::readSimulatorFolder(m_context.folders);
+    applyTexts(loadLocationTexts(m_context.folders, m_language));
+    checkTrainExe(trainExePathIn(m_storedPath));
+    if (m_trainExeMissing == 1) {
+        // A registry value of the wrong type is reported, and the player can
+        // still give the folder: without this window the program would have
+        // no simulator folder on any start.
+        m_context.guard.run([this] { proposeFolderFromRegistry(); });
+        m_context.platform.execModal(*this);
+    }
+}
+
+void SimulatorFolderWindow::checkTrainExe(const std::string& path) {
+    m_trainExeMissing = trainExeFoundAt(path) ? 0 : 1;
+}
+
+void SimulatorFolderWindow::proposeFolderFromRegistry() {
+    const platform::RegistryText entry =
+        m_context.platform.readLocalMachineText(kSimulatorRegistryKey, kExePathValue);
+    if (entry.keyOpened) m_folderEdit->setText(QString::fromStdString(entry.value));
+}
+
+void SimulatorFolderWindow::browse() {
+    const std::string folder = m_context.platform.browseForFolder(m_browseText);
+    if (!folder.empty()) m_folderEdit->setText(QString::fromStdString(folder));
+}
+
+void SimulatorFolderWindow::confirmFolder() {
+    checkTrainExe(trainExePathIn(folderText()));
+    if (m_trainExeMissing == 1) {
+        showLocationError(m_notFoundText, m_errorTitle);
+        return;
+    }
+    showLocationInfo(m_foundText, m_foundTitle);
+    // The window closes even when the folder cannot be stored: the error says
+    // so, and the next start asks again.
+    done(QDialog::Accepted);
+    settings::writeSimulatorFolder(m_context.folders, folderText());
+}
+
+void SimulatorFolderWindow::showLocationError(const std::string& text, const std::string& title) {
+    m_context.platform.messageBox(formatWithEmptyArgument(text), title,
+                                 platform::mb::Ok | platform::mb::IconError);
+}
+
+void SimulatorFolderWindow::showLocationInfo(const std::string& text, const std::string& title) {
+    m_context.platform.messageBox(formatWithEmptyArgument(text), title,
+                                 platform::mb::Ok | platform::mb::IconInformation);
+}
+
+void SimulatorFolderWindow::keyPressEvent(QKeyEvent* event) {
+    // The window has no cancel button: Escape does not end it.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
