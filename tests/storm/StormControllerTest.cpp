@@ -1,0 +1,360 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The storm controller without a window: what it asks of its view and of the
+// platform, in which order, for every press that is refused and for a storm
+// that is installed, restored, found at start or refuses the close.
+#include "core/storm/StormController.h"
+#include "FaultyFiles.h"
+#include "StormFixture.h"
+#include "core/language/MainTexts.h"
+#include "core/program/Folders.h"
+#include "core/program/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "support/RecordingPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+using storm_test::FaultyFiles;
+using storm_test::StormFixture;
+using testing_support::CallLog;
+using testing_support::RecordingPlatform;
+namespace fs = std::filesystem;
+
+// Every view call as a line of the shared log.
+class RecordingView : public storm::StormView {
+  public:
+    explicit RecordingView(CallLog& log) : log_(log) {}
+    void clearReport() override { log_.push_back("clearReport"); }
+    void showReport(const std::string& route) override { log_.push_back("showReport " + route); }
+    void lock() override { log_.push_back("lock"); }
+    void unlock() override { log_.push_back("unlock"); }
+
+  private:
+    CallLog& log_;
+};
+
+// Texts that name their purpose, so that a box shows which one it used.
+MainTexts namedTexts() {
+    MainTexts t;
+    t.routePlaceholder = "placeholder";
+    t.errorTitle = "error";
+    t.warningTitle = "warning";
+    t.noRouteChosen = "no route";
+    t.routeUnusable = "route unusable";
+    t.routeNotFound = "route not found";
+    t.mayNotClose = "may not close";
+    t.closeErrorTitle = "close error";
+    t.siblingRunning = "sibling running";
+    t.backupFailed = "backup failed";
+    t.restoreIncomplete = "restore incomplete";
+    t.journalDamaged = "journal damaged";
+    t.stormElsewhere = "storm elsewhere";
+    t.keepAsideFailed = "keep aside failed";
+    return t;
+}
+
+constexpr unsigned kError = platform::mb::Ok | platform::mb::IconError;
+constexpr unsigned kQuestion = platform::mb::YesNo | platform::mb::IconWarning;
+
+std::string errorBox(const std::string& text) {
+    return RecordingPlatform::line({text, "error", kError});
+}
+const std::string kSiblingQuestion = RecordingPlatform::line({"sibling running", "warning", kQuestion});
+constexpr platform::WindowId kSibling = 42;
+
+// A text with every "\\" read as "/": paths in boxes are shown as the host writes them.
+std::string slashes(std::string text) {
+    std::replace(text.begin(), text.end(), '\\', '/');
+    return text;
+}
+
+class StormControllerTest : public testing::Test {
+  protected:
+    StormControllerTest() {
+        fx.addRoute("Zonnedal", {"rain.env", "summer.env"});
+        fx.addRoute("Droog", {"summer.env"});
+        fx.dir.write("Brontara/Dump/All_dat.ini",
+                     "[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=" +
+                         fx.simulator + "\r\n");
+        controller = makeController();
+    }
+    // A controller as a fresh start of the program makes it: the routes read.
+    std::unique_ptr<storm::StormController> makeController() {
+        auto c = std::make_unique<storm::StormController>(platform, folders, texts, boxes, view);
+        c->reloadRoutes();
+        return c;
+    }
+    void installStorm() {
+        controller->make("Zonnedal");
+        ASSERT_TRUE(controller->isStormActive());
+        log.clear();
+    }
+
+    StormFixture fx;
+    Folders folders{fx.programFolder()};
+    MainTexts texts = namedTexts();
+    CallLog log;
+    RecordingPlatform platform{log};
+    MessageBoxes boxes{platform};
+    RecordingView view{log};
+    std::unique_ptr<storm::StormController> controller;
+};
+
+// A press refused by inspection: the report cleared first, the sibling looked
+// for, then exactly one box and nothing after it.
+struct Refusal {
+    const char* what;
+    std::string route;
+    bool siblingRunning;
+    std::vector<std::string> afterLookup;
+};
+
+void PrintTo(const Refusal& r, std::ostream* os) {
+    *os << r.what;
+}
+
+class MakeRefusalTest : public StormControllerTest, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(MakeRefusalTest, ClearsTheReportThenShowsOneBoxAndChangesNothing) {
+    const Refusal& r = GetParam();
+    if (r.siblingRunning) {
+        platform.window = kSibling;
+        platform.queueAnswer(platform::answer::No);
+    }
+    const auto before = fx.simulatorSnapshot();
+    controller->make(r.route);
+    CallLog expected{"clearReport", "find Nevora"};
+    expected.insert(expected.end(), r.afterLookup.begin(), r.afterLookup.end());
+    EXPECT_EQ(log, expected);
+    EXPECT_FALSE(controller->isStormActive());
+    EXPECT_FALSE(controller->journal().has_value());
+    EXPECT_EQ(fx.simulatorSnapshot(), before);
+    EXPECT_FALSE(fs::exists(fx.journalFile()));
+    EXPECT_TRUE(platform.allAnswersUsed());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, MakeRefusalTest,
+    testing::Values(
+        Refusal{"NoRoute", "", false, {errorBox("no route")}},
+        Refusal{"Placeholder", "placeholder", false, {errorBox("no route")}},
+        // The sibling is asked about before the missing route is named.
+        Refusal{"NoRouteAndSibling", "", true, {kSiblingQuestion, errorBox("no route")}},
+        // A running sibling ends the press after its question, without a box of its own.
+        Refusal{"SiblingKeptRunning", "Zonnedal", true, {kSiblingQuestion}},
+        Refusal{"RouteLeavingItsFolder", "..\\Routes\\Zonnedal", false, {errorBox("route not found")}},
+        Refusal{"MissingRoute", "Nergens", false, {errorBox("route not found")}},
+        Refusal{"RouteWithoutRain", "Droog", false, {errorBox("route unusable")}}),
+    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.what); });
+
+TEST_F(StormControllerTest, AYesToTheSiblingQuestionAsksItToCloseAndStillEndsThePress) {
+    platform.window = kSibling;
+    platform.queueAnswer(platform::answer::Yes);
+    controller->make("Zonnedal");
+    EXPECT_EQ(log, (CallLog{"clearReport", "find Nevora", kSiblingQuestion, "close 42"}));
+    EXPECT_FALSE(controller->isStormActive());
+    EXPECT_TRUE(controller->isSiblingRunning());
+}
+
+TEST_F(StormControllerTest, TheSiblingCheckAloneAsksOnlyWhenTheSiblingIsFound) {
+    controller->checkSiblingProgram();
+    EXPECT_EQ(log, (CallLog{"find Nevora"}));
+    EXPECT_FALSE(controller->isSiblingRunning());
+
+    log.clear();
+    platform.window = kSibling;
+    platform.queueAnswer(platform::answer::No);
+    controller->checkSiblingProgram();
+    EXPECT_EQ(log, (CallLog{"find Nevora", kSiblingQuestion}));
+    EXPECT_TRUE(controller->isSiblingRunning());
+}
+
+TEST_F(StormControllerTest, AStormIsReportedThenLocked) {
+    controller->make("Zonnedal");
+    EXPECT_EQ(log, (CallLog{"clearReport", "find Nevora", "showReport Zonnedal", "lock"}));
+    EXPECT_TRUE(controller->isStormActive());
+    ASSERT_TRUE(controller->journal().has_value());
+    EXPECT_EQ(controller->journal()->record.route, "Zonnedal");
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(StormControllerTest, TheStepHookSeesTheReportWrittenBeforeTheLockAndTheLockLast) {
+    controller->setStepHook([&](const storm::StepPoint& p) {
+        if (p.step == storm::Step::WriteReport || p.step == storm::Step::Lock)
+            log.push_back(std::string(storm::stepName(p.step)));
+        return true;
+    });
+    controller->make("Zonnedal");
+    ASSERT_GE(log.size(), 4u);
+    EXPECT_EQ(CallLog(log.end() - 4, log.end()),
+              (CallLog{"showReport Zonnedal", std::string(storm::stepName(storm::Step::WriteReport)), "lock",
+                       std::string(storm::stepName(storm::Step::Lock))}));
+}
+
+TEST_F(StormControllerTest, AnEndAtTheReportLeavesTheWindowUnlocked) {
+    controller->setStepHook([](const storm::StepPoint& p) { return p.step != storm::Step::WriteReport; });
+    controller->make("Zonnedal");
+    EXPECT_EQ(log, (CallLog{"clearReport", "find Nevora", "showReport Zonnedal"}));
+    EXPECT_FALSE(controller->isStormActive());
+}
+
+TEST_F(StormControllerTest, AnInstallationEndedBeforeItsReportShowsNothingFurther) {
+    controller->setStepHook([](const storm::StepPoint& p) { return p.step != storm::Step::MarkReplacing; });
+    controller->make("Zonnedal");
+    EXPECT_EQ(log, (CallLog{"clearReport", "find Nevora"}));
+    EXPECT_FALSE(controller->isStormActive());
+    EXPECT_FALSE(controller->journal().has_value());
+}
+
+TEST_F(StormControllerTest, AFailedBackupIsOneBoxAndLeavesTheSimulatorAsItWas) {
+    FaultyFiles faulty;
+    faulty.fails = [](const FaultyFiles::Call& c) {
+        return c.op == FaultyFiles::Op::Copy && storm_test::pathEndsWith(c.from, "Envfiles\\rain.env");
+    };
+    controller->setFiles(&faulty);
+    const auto before = fx.simulatorSnapshot();
+    controller->make("Zonnedal");
+    EXPECT_EQ(log, (CallLog{"clearReport", "find Nevora", errorBox("backup failed")}));
+    EXPECT_FALSE(controller->isStormActive());
+    EXPECT_EQ(fx.simulatorSnapshot(), before);
+}
+
+TEST_F(StormControllerTest, APressWhileAStormIsInstalledDoesNothingAtAll) {
+    installStorm();
+    controller->make("Zonnedal");
+    controller->make("");
+    EXPECT_TRUE(log.empty()) << log.front();
+    EXPECT_TRUE(controller->isStormActive());
+}
+
+TEST_F(StormControllerTest, MayCloseOnlyWithoutAStormAndRefusesWithOneBox) {
+    EXPECT_TRUE(controller->mayClose());
+    EXPECT_TRUE(log.empty());
+
+    installStorm();
+    EXPECT_FALSE(controller->mayClose());
+    EXPECT_EQ(platform.boxes.back(), (RecordingPlatform::Box{"may not close", "close error", kError}));
+    EXPECT_EQ(log.size(), 1u);
+
+    controller->restore();
+    log.clear();
+    EXPECT_TRUE(controller->mayClose());
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(StormControllerTest, RestoreWithNothingOnRecordOnlyUnlocks) {
+    const auto before = testing_support::snapshot(fx.dir.path());
+    controller->restore();
+    EXPECT_EQ(log, (CallLog{"unlock"}));
+    EXPECT_EQ(testing_support::snapshot(fx.dir.path()), before);
+}
+
+TEST_F(StormControllerTest, RestoreOfAnInstalledStormPutsEverythingBackThenUnlocks) {
+    const auto before = fx.simulatorSnapshot();
+    installStorm();
+    controller->restore();
+    EXPECT_EQ(log, (CallLog{"unlock"}));
+    EXPECT_EQ(fx.simulatorSnapshot(), before);
+    EXPECT_FALSE(controller->journal().has_value());
+    EXPECT_FALSE(controller->isStormActive());
+}
+
+TEST_F(StormControllerTest, ARestoreThatCannotFinishAsksWithNoAsDefaultAndNoKeepsTheLock) {
+    FaultyFiles faulty;
+    controller->setFiles(&faulty);
+    installStorm();
+    faulty.fails = [](const FaultyFiles::Call& c) {
+        return c.op == FaultyFiles::Op::Copy && storm_test::pathEndsWith(c.to, "SOUND\\rain_in.sms");
+    };
+    platform.queueAnswer(platform::answer::No);
+    controller->restore();
+    ASSERT_EQ(log.size(), 1u) << "only the question, no view call";
+    EXPECT_EQ(platform.boxes[0].caption, "warning");
+    EXPECT_EQ(platform.boxes[0].flags, kQuestion | platform::mb::DefaultButton2);
+    EXPECT_EQ(platform.boxes[0].text.rfind("restore incomplete\n\n", 0), 0u) << platform.boxes[0].text;
+    EXPECT_TRUE(controller->isStormActive());
+    EXPECT_TRUE(controller->journal().has_value());
+}
+
+TEST_F(StormControllerTest, GivingUpWhenTheBackupsCannotBeSetAsideIsOneMoreBoxAndNoUnlock) {
+    FaultyFiles faulty;
+    controller->setFiles(&faulty);
+    installStorm();
+    faulty.fails = [](const FaultyFiles::Call& c) {
+        return c.op == FaultyFiles::Op::Move ||
+               (c.op == FaultyFiles::Op::Copy && storm_test::pathEndsWith(c.to, "SOUND\\rain_in.sms"));
+    };
+    platform.queueAnswer(platform::answer::Yes);
+    controller->restore();
+    ASSERT_EQ(log.size(), 2u) << "the question and one error box, no view call";
+    EXPECT_EQ(slashes(log[1]), slashes(errorBox("keep aside failed\n\n" + fx.program + "/Dump/back_up")));
+    EXPECT_TRUE(controller->isStormActive());
+    EXPECT_TRUE(fs::exists(fx.journalFile()));
+}
+
+TEST_F(StormControllerTest, NoJournalAtStartChangesNothing) {
+    controller->resumeFromJournal();
+    EXPECT_TRUE(log.empty());
+    EXPECT_FALSE(controller->isStormActive());
+}
+
+TEST_F(StormControllerTest, AStormFoundAtStartIsReportedAndLockedWithoutABox) {
+    controller->setStepHook([](const storm::StepPoint& p) { return p.step != storm::Step::WriteReport; });
+    controller->make("Zonnedal");
+    auto next = makeController();
+    log.clear();
+    next->resumeFromJournal();
+    EXPECT_EQ(log, (CallLog{"clearReport", "showReport Zonnedal", "lock"}));
+    EXPECT_TRUE(next->isStormActive());
+    EXPECT_EQ(next->selectedRoute(), "Zonnedal");
+    EXPECT_FALSE(next->mayClose());
+}
+
+TEST_F(StormControllerTest, AStormInAVanishedSimulatorIsLockedFirstThenNamed) {
+    installStorm();
+    const std::string installedIn = fs::canonical(fx.simulator).string();
+    fs::rename(fx.simulator, fx.dir / "MSTS-elsewhere");
+    auto next = makeController();
+    next->resumeFromJournal();
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(CallLog(log.begin(), log.begin() + 3), (CallLog{"clearReport", "showReport Zonnedal", "lock"}));
+    EXPECT_EQ(slashes(log[3]), slashes(errorBox("storm elsewhere\n\n" + installedIn)));
+    EXPECT_TRUE(next->isStormActive());
+}
+
+TEST_F(StormControllerTest, ADamagedJournalIsOneBoxNamingWhereItIsKeptAndNoLock) {
+    fx.dir.write("Brontara/Dump/storm_journal.ini", "[Storm]\r\nRoute=Zonn");
+    controller->resumeFromJournal();
+    ASSERT_EQ(log.size(), 1u) << "one box and no view call";
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].caption, "error");
+    EXPECT_EQ(platform.boxes[0].flags, kError);
+    const std::string prefix = "journal damaged\n\n";
+    ASSERT_EQ(platform.boxes[0].text.rfind(prefix, 0), 0u) << platform.boxes[0].text;
+    const std::string kept = platform.boxes[0].text.substr(prefix.size());
+    EXPECT_NE(kept.find("storm_kept_"), std::string::npos) << kept;
+    EXPECT_TRUE(fs::exists(fs::path(kept) / "storm_journal.ini")) << kept;
+    EXPECT_FALSE(fs::exists(fx.journalFile()));
+    EXPECT_FALSE(controller->isStormActive());
+    EXPECT_FALSE(controller->journal().has_value());
+    EXPECT_TRUE(controller->mayClose());
+}
+
+TEST_F(StormControllerTest, ADamagedJournalThatCannotBeSetAsideIsNamedWhereItIs) {
+    FaultyFiles faulty;
+    faulty.fails = [](const FaultyFiles::Call& c) { return c.op == FaultyFiles::Op::Move; };
+    controller->setFiles(&faulty);
+    fx.dir.write("Brontara/Dump/storm_journal.ini", "[Storm]\r\nRoute=Zonn");
+    controller->resumeFromJournal();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(slashes(log[0]), slashes(errorBox("journal damaged\n\n" + fx.journalFile())));
+    EXPECT_TRUE(fs::exists(fx.journalFile()));
+    EXPECT_FALSE(controller->isStormActive());
+}
+
+} // namespace
