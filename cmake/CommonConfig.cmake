@@ -3,7 +3,8 @@
 add_library(brontara_common INTERFACE)
 target_compile_features(brontara_common INTERFACE cxx_std_20)
 target_compile_options(brontara_common INTERFACE
-  $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra -Wpedantic -Wno-missing-field-initializers>)
+  $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra -Wpedantic -Wno-missing-field-initializers
+                                 -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual>)
 if(BRONTARA_WERROR)
   # GCC 12's maybe-uninitialized analysis reports std::optional values that are
   # always set when optimising, and its restrict analysis reports std::string

@@ -11,18 +11,18 @@
 class FuzzInput {
   public:
     FuzzInput(const std::uint8_t* data, std::size_t size)
-        : rest_(reinterpret_cast<const char*>(data), size) {}
+        : m_rest(reinterpret_cast<const char*>(data), size) {}
 
     std::string_view field() {
-        const auto end = rest_.find('\x1f');
-        const std::string_view f = rest_.substr(0, end);
-        rest_ = end == std::string_view::npos ? std::string_view() : rest_.substr(end + 1);
+        const auto end = m_rest.find('\x1f');
+        const std::string_view f = m_rest.substr(0, end);
+        m_rest = end == std::string_view::npos ? std::string_view() : m_rest.substr(end + 1);
         return f;
     }
-    std::string_view rest() const { return rest_; }
+    std::string_view rest() const { return m_rest; }
 
   private:
-    std::string_view rest_;
+    std::string_view m_rest;
 };
 
 // Stops the run with the fuzzer's crash report when an invariant does not hold.

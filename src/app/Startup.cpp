@@ -59,15 +59,15 @@ namespace {
 // error ever crosses the event loop.
 class BrontaraApplication : public QApplication {
 public:
-    BrontaraApplication(int& argc, char** argv, const ErrorGuard& guard) : QApplication(argc, argv), guard_(guard) {}
+    BrontaraApplication(int& argc, char** argv, const ErrorGuard& guard) : QApplication(argc, argv), m_guard(guard) {}
     bool notify(QObject* receiver, QEvent* event) override {
         bool result = false;
-        guard_.run([&] { result = QApplication::notify(receiver, event); });
+        m_guard.run([&] { result = QApplication::notify(receiver, event); });
         return result;
     }
 
 private:
-    const ErrorGuard& guard_;
+    const ErrorGuard& m_guard;
 };
 
 } // namespace

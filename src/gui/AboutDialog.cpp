@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/AboutDialog.h"
 
-#include "gui/DesignFont.h"
+#include "gui/widgets/DesignFont.h"
 #include "core/help/AboutTexts.h"
 #include "gui/widgets/BevelPanel.h"
 #include "gui/widgets/LinkLabel.h"
 #include "gui/widgets/PictureBox.h"
 #include "core/help/ProjectLinks.h"
-#include "gui/ScreenCentre.h"
+#include "gui/widgets/ScreenCentre.h"
 #include "gui/Caption.h"
 #include "core/language/MainTextTable.h"
 
@@ -33,7 +33,7 @@ QLabel* boldLabel(const char* name, int x, int y, QWidget* parent) {
 
 LinkLabel* link(AppContext& context, const char* name, const QRect& place, LinkType type,
                 std::string_view address, QWidget* parent) {
-    auto* label = new LinkLabel(context, parent);
+    auto* label = new LinkLabel(context.platform, context.guard, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place);
     QFont f = designFont(8, true);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/LanguageWindow.h"
 
-#include "gui/DesignFont.h"
+#include "gui/widgets/DesignFont.h"
 #include "core/program/Settings.h"
 #include "gui/Caption.h"
 #include "core/language/LanguageFiles.h"
@@ -68,7 +68,7 @@ void LanguageWindow::initialise() {
 
 void LanguageWindow::onActivated() {
     // The list keeps what it holds: the designer's "Nederlands" comes first.
-    for (const std::string& name : lang::listLanguages(m_context.folders.LanguagesFolder()))
+    for (const std::string& name : lang::listLanguages(m_context.folders.languagesFolder()))
         m_languageBox->addItem(QString::fromStdString(name));
 }
 

@@ -2,9 +2,9 @@
 #include "gui/MainWindow.h"
 
 #include "gui/BorderIcons.h"
-#include "gui/DesignFont.h"
+#include "gui/widgets/DesignFont.h"
 #include "gui/WindowActivation.h"
-#include "gui/Pictures.h"
+#include "gui/widgets/Pictures.h"
 #include "core/program/SessionEnd.h"
 #include "gui/Caption.h"
 #include "gui/HelpLanguageQuestion.h"

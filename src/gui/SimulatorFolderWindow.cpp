@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/SimulatorFolderWindow.h"
 
-#include "gui/DesignFont.h"
+#include "gui/widgets/DesignFont.h"
 #include "core/program/MessageFormat.h"
 #include "core/program/Settings.h"
 #include "gui/Caption.h"

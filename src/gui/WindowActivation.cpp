@@ -5,22 +5,22 @@
 #include <QWidget>
 
 WindowActivation::WindowActivation(QWidget* mainWindow, std::function<void()> onMainActivated)
-    : QObject(mainWindow), main_(mainWindow), onMainActivated_(std::move(onMainActivated)) {
+    : QObject(mainWindow), m_main(mainWindow), m_onMainActivated(std::move(onMainActivated)) {
     watch(mainWindow, ActivationRule::Form::Main);
 }
 
 void WindowActivation::watch(QWidget* form, ActivationRule::Form role) {
-    forms_[form] = role;
+    m_forms[form] = role;
     form->installEventFilter(this);
 }
 
 bool WindowActivation::eventFilter(QObject* watched, QEvent* event) {
-    auto it = forms_.find(watched);
-    if (it != forms_.end()) {
+    auto it = m_forms.find(watched);
+    if (it != m_forms.end()) {
         if (event->type() == QEvent::WindowActivate) {
             activated(it->second);
         } else if (event->type() == QEvent::Hide && it->second != ActivationRule::Form::Main &&
-                   rule_.last() == it->second && main_->isVisible() && !main_->isMinimized()) {
+                   m_rule.last() == it->second && m_main->isVisible() && !m_main->isMinimized()) {
             // The form that was active went away: the main window is active again.
             activated(ActivationRule::Form::Main);
         }
@@ -29,6 +29,6 @@ bool WindowActivation::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowActivation::activated(ActivationRule::Form role) {
-    if (rule_.activated(role))
-        onMainActivated_();
+    if (m_rule.activated(role))
+        m_onMainActivated();
 }

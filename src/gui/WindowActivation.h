@@ -20,7 +20,7 @@ public:
     WindowActivation(QWidget* mainWindow, std::function<void()> onMainActivated);
 
     void watch(QWidget* form, ActivationRule::Form role);
-    const ActivationRule& rule() const { return rule_; }
+    const ActivationRule& rule() const { return m_rule; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,8 +28,8 @@ protected:
 private:
     void activated(ActivationRule::Form role);
 
-    QWidget* main_;
-    std::function<void()> onMainActivated_;
-    std::map<QObject*, ActivationRule::Form> forms_;
-    ActivationRule rule_;
+    QWidget* m_main;
+    std::function<void()> m_onMainActivated;
+    std::map<QObject*, ActivationRule::Form> m_forms;
+    ActivationRule m_rule;
 };

@@ -73,47 +73,47 @@ struct Line {
 class LineCursor {
   public:
     LineCursor(std::string_view body, Encoding encoding)
-        : body_(body), unit_(encoding == Encoding::Utf16le ? 2 : 1) {}
+        : m_body(body), m_unit(encoding == Encoding::Utf16le ? 2 : 1) {}
 
     bool next(Line& line) {
-        if (start_ >= body_.size()) return false;
-        const std::size_t end = findBreak(start_);
+        if (m_start >= m_body.size()) return false;
+        const std::size_t end = findBreak(m_start);
         if (end == std::string_view::npos) { // the last line, without an ending (and a stray odd byte)
-            line = {body_.substr(start_), {}};
-            start_ = body_.size();
+            line = {m_body.substr(m_start), {}};
+            m_start = m_body.size();
             return true;
         }
-        std::size_t after = end + unit_;
-        if (at(end) == '\r' && after + unit_ <= body_.size() && at(after) == '\n') after += unit_;
-        line = {body_.substr(start_, end - start_), body_.substr(end, after - end)};
-        start_ = after;
+        std::size_t after = end + m_unit;
+        if (at(end) == '\r' && after + m_unit <= m_body.size() && at(after) == '\n') after += m_unit;
+        line = {m_body.substr(m_start, end - m_start), m_body.substr(end, after - end)};
+        m_start = after;
         return true;
     }
 
   private:
     // The ASCII character of the unit at k; '\x01' for any other UTF-16 unit.
     char at(std::size_t k) const {
-        return unit_ == 1 ? body_[k] : (body_[k + 1] == '\0' ? body_[k] : '\x01');
+        return m_unit == 1 ? m_body[k] : (m_body[k + 1] == '\0' ? m_body[k] : '\x01');
     }
 
     std::size_t findBreak(std::size_t from) const {
-        if (unit_ == 1) { // the common case, kept to a plain loop: files can be large
-            const char* const begin = body_.data();
-            const char* const end = begin + body_.size();
+        if (m_unit == 1) { // the common case, kept to a plain loop: files can be large
+            const char* const begin = m_body.data();
+            const char* const end = begin + m_body.size();
             for (const char* p = begin + from; p != end; ++p) {
                 if (*p == '\r' || *p == '\n') return static_cast<std::size_t>(p - begin);
             }
             return std::string_view::npos;
         }
-        for (std::size_t k = from; k + unit_ <= body_.size(); k += unit_) {
+        for (std::size_t k = from; k + m_unit <= m_body.size(); k += m_unit) {
             if (at(k) == '\r' || at(k) == '\n') return k;
         }
         return std::string_view::npos;
     }
 
-    std::string_view body_;
-    std::size_t unit_;
-    std::size_t start_ = 0;
+    std::string_view m_body;
+    std::size_t m_unit;
+    std::size_t m_start = 0;
 };
 
 // A line's text as UTF-8; scratch holds it when it had to be converted.

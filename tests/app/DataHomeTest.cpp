@@ -159,12 +159,12 @@ TEST_F(DataHomeTest, AReadOnlyProgramFolderWithoutDataFolderHasNothingToSeed) {
 
 TEST_F(DataHomeTest, EveryDataPathFollowsTheDataHomeAndTheHelpStaysBesideTheExecutable) {
     Folders f{"/usr/lib/brontara/", "/home/p/.local/share/brontara/"};
-    EXPECT_EQ(f.DumpFolder(), "/home/p/.local/share/brontara/Dump");
-    EXPECT_EQ(f.SettingsFile(), "/home/p/.local/share/brontara/Dump\\All_dat.ini");
-    EXPECT_EQ(f.BackupFolder(), "/home/p/.local/share/brontara/Dump\\back_up");
-    EXPECT_EQ(f.LanguagesFolder(), "/home/p/.local/share/brontara/Dump\\Languages");
-    EXPECT_EQ(f.LanguageFile("English"), "/home/p/.local/share/brontara/Dump\\Languages\\English.lng");
-    EXPECT_EQ(f.ProgramFolder, "/usr/lib/brontara/");
+    EXPECT_EQ(f.dumpFolder(), "/home/p/.local/share/brontara/Dump");
+    EXPECT_EQ(f.settingsFile(), "/home/p/.local/share/brontara/Dump\\All_dat.ini");
+    EXPECT_EQ(f.backupFolder(), "/home/p/.local/share/brontara/Dump\\back_up");
+    EXPECT_EQ(f.languagesFolder(), "/home/p/.local/share/brontara/Dump\\Languages");
+    EXPECT_EQ(f.languageFile("English"), "/home/p/.local/share/brontara/Dump\\Languages\\English.lng");
+    EXPECT_EQ(f.programFolder, "/usr/lib/brontara/");
     EXPECT_EQ(Folders{"/opt/B/"}.dataHome(), "/opt/B/");
 }
 

@@ -14,22 +14,22 @@ TEST(Folders, ProgramFolderEndsAtTheLastSeparatorOfTheExecutable) {
 
 TEST(Folders, DataPathsAreBuiltFromTheProgramFolder) {
     Folders f{"/opt/B/"};
-    EXPECT_EQ(f.DumpFolder(), "/opt/B/Dump");
-    EXPECT_EQ(f.SettingsFile(), "/opt/B/Dump\\All_dat.ini");
-    EXPECT_EQ(f.BackupFolder(), "/opt/B/Dump\\back_up");
-    EXPECT_EQ(f.LanguageFile("English"), "/opt/B/Dump\\Languages\\English.lng");
+    EXPECT_EQ(f.dumpFolder(), "/opt/B/Dump");
+    EXPECT_EQ(f.settingsFile(), "/opt/B/Dump\\All_dat.ini");
+    EXPECT_EQ(f.backupFolder(), "/opt/B/Dump\\back_up");
+    EXPECT_EQ(f.languageFile("English"), "/opt/B/Dump\\Languages\\English.lng");
 }
 
 TEST(Folders, TheRunningExecutableIsFoundWhateverTheCurrentDirectory) {
     Folders f = Folders::ofExecutable();
-    ASSERT_FALSE(f.ProgramFolder.empty());
+    ASSERT_FALSE(f.programFolder.empty());
 #ifdef _WIN32
-    ASSERT_GE(f.ProgramFolder.size(), 3u);
-    EXPECT_EQ(f.ProgramFolder.back(), '\\');
-    EXPECT_EQ(f.ProgramFolder.substr(1, 2), ":\\"); // a drive's full path
+    ASSERT_GE(f.programFolder.size(), 3u);
+    EXPECT_EQ(f.programFolder.back(), '\\');
+    EXPECT_EQ(f.programFolder.substr(1, 2), ":\\"); // a drive's full path
 #else
-    EXPECT_EQ(f.ProgramFolder.back(), '/');
-    EXPECT_EQ(f.ProgramFolder.front(), '/');
+    EXPECT_EQ(f.programFolder.back(), '/');
+    EXPECT_EQ(f.programFolder.front(), '/');
 #endif
 }
 

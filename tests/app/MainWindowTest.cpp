@@ -192,7 +192,7 @@ TEST_F(MainWindowFixture, ASettingsWriteThatIsRefusedRaisesAfterTheTextsAreSet) 
     EXPECT_FALSE(context.guard.run([&] { form->language().apply("Nederlands"); }));
     EXPECT_EQ(form->language().texts().noRouteChosen, "Er is nog geen route geselecteerd!");
     ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].text, "Unable to write to " + context.folders.SettingsFile() + ".");
+    EXPECT_EQ(platform.boxes[0].text, "Unable to write to " + context.folders.settingsFile() + ".");
     EXPECT_EQ(platform.boxes[0].caption, "Brontara");
 }
 

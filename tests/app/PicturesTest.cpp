@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's pictures are rendered from their SVG drawings when it is built
 // and embedded at two sizes; these tests check what the windows get.
-#include "gui/Pictures.h"
+#include "gui/widgets/Pictures.h"
 
 #include <QColor>
 #include <QSize>

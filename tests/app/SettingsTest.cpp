@@ -60,7 +60,7 @@ TEST_F(SettingsFile, AWriteWithoutTheDumpFolderRaisesTheWriteError) {
         settings::writeLanguage(missing, "Nederlands");
         FAIL() << "the write succeeded without its folder";
     } catch (const platform::AppError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + missing.SettingsFile());
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + missing.settingsFile());
     }
 }
 

@@ -30,7 +30,7 @@ TEST(Startup, WithoutADataFolderTheWriteErrorIsShownAndStartUpGoesOn) {
     EXPECT_EQ(platform.modalDialogs, (std::vector<std::string>{"language_form", "Locatie_form"}));
     ASSERT_FALSE(platform.boxes.empty());
     EXPECT_EQ(platform.boxes[0],
-              (Box{"Unable to write to " + context.folders.SettingsFile() + ".", "Brontara", 16}));
+              (Box{"Unable to write to " + context.folders.settingsFile() + ".", "Brontara", 16}));
     // The built-in texts were set before the write failed: the main window is usable.
     windows.main->show();
     EXPECT_EQ(control<QComboBox>(windows.main, "RouteBox")->currentText(), QStringLiteral("Geen route geselecteerd"));

@@ -36,32 +36,32 @@ bool hasAlpha(Kind k) {
 class AceTexture : public testing::TestWithParam<TextureCase> {
   protected:
     void SetUp() override {
-        bytes_ = readDumpFile("Textures/" + GetParam().name);
-        ASSERT_FALSE(bytes_.empty());
-        ASSERT_NO_THROW(ace_ = readAce(bytes_));
+        m_bytes = readDumpFile("Textures/" + GetParam().name);
+        ASSERT_FALSE(m_bytes.empty());
+        ASSERT_NO_THROW(m_ace = readAce(m_bytes));
     }
     const std::vector<std::uint8_t>& channel(int level, std::uint64_t type) const {
-        const auto* p = plane(ace_, ace_.levels[static_cast<std::size_t>(level)], type);
+        const auto* p = plane(m_ace, m_ace.levels[static_cast<std::size_t>(level)], type);
         EXPECT_NE(p, nullptr) << "no channel of type " << type;
         static const std::vector<std::uint8_t> none;
         return p ? *p : none;
     }
-    std::vector<std::uint8_t> bytes_;
-    AceFile ace_{};
+    std::vector<std::uint8_t> m_bytes;
+    AceFile m_ace{};
 };
 
 TEST_P(AceTexture, HeaderIsUncompressedMipmappedChannelRows) {
-    EXPECT_EQ(ace_.signature, "SIMISA@@@@@@@@@@");
-    EXPECT_EQ(ace_.one, 1);
-    EXPECT_EQ(ace_.flags, 0x01);
-    EXPECT_EQ(ace_.width, GetParam().side);
-    EXPECT_EQ(ace_.height, GetParam().side);
+    EXPECT_EQ(m_ace.signature, "SIMISA@@@@@@@@@@");
+    EXPECT_EQ(m_ace.one, 1);
+    EXPECT_EQ(m_ace.flags, 0x01);
+    EXPECT_EQ(m_ace.width, GetParam().side);
+    EXPECT_EQ(m_ace.height, GetParam().side);
     // A reader that trusts this code draws alpha textures marked opaque as
     // solid colour over the whole sky.
-    EXPECT_EQ(ace_.surface, surfaceCodeFor(ace_.channels));
-    EXPECT_EQ(ace_.surface, hasAlpha(GetParam().kind) ? 0x11 : 0x0E);
+    EXPECT_EQ(m_ace.surface, surfaceCodeFor(m_ace.channels));
+    EXPECT_EQ(m_ace.surface, hasAlpha(GetParam().kind) ? 0x11 : 0x0E);
     for (std::size_t at = 0x28; at < 0xA8; ++at)
-        ASSERT_EQ(bytes_[at], 0) << "unused header byte at " << at;
+        ASSERT_EQ(m_bytes[at], 0) << "unused header byte at " << at;
 }
 
 TEST_P(AceTexture, ChannelsAreRgbOrRgbMaskAlpha) {
@@ -69,35 +69,35 @@ TEST_P(AceTexture, ChannelsAreRgbOrRgbMaskAlpha) {
     const std::vector<std::pair<std::uint64_t, std::uint64_t>> alpha = {
         {8, 3}, {8, 4}, {8, 5}, {1, 2}, {8, 6}};
     const auto& expected = hasAlpha(GetParam().kind) ? alpha : opaque;
-    ASSERT_EQ(ace_.channelCount, static_cast<int>(expected.size()));
+    ASSERT_EQ(m_ace.channelCount, static_cast<int>(expected.size()));
     for (std::size_t c = 0; c < expected.size(); ++c) {
-        EXPECT_EQ(ace_.channels[c].bits, expected[c].first) << "channel " << c;
-        EXPECT_EQ(ace_.channels[c].type, expected[c].second) << "channel " << c;
+        EXPECT_EQ(m_ace.channels[c].bits, expected[c].first) << "channel " << c;
+        EXPECT_EQ(m_ace.channels[c].type, expected[c].second) << "channel " << c;
     }
 }
 
 TEST_P(AceTexture, EveryRowOffsetPointsAtItsRowAndTheSizeIsExact) {
-    ASSERT_EQ(ace_.rowOffsets.size(), ace_.expectedRowOffsets.size());
-    for (std::size_t r = 0; r < ace_.rowOffsets.size(); ++r)
-        ASSERT_EQ(ace_.rowOffsets[r], ace_.expectedRowOffsets[r]) << "row " << r;
-    EXPECT_EQ(bytes_.size(), ace_.expectedFileSize);
+    ASSERT_EQ(m_ace.rowOffsets.size(), m_ace.expectedRowOffsets.size());
+    for (std::size_t r = 0; r < m_ace.rowOffsets.size(); ++r)
+        ASSERT_EQ(m_ace.rowOffsets[r], m_ace.expectedRowOffsets[r]) << "row " << r;
+    EXPECT_EQ(m_bytes.size(), m_ace.expectedFileSize);
 }
 
 TEST_P(AceTexture, MipmapsHalveDownToOneTexel) {
     const int side = GetParam().side;
-    ASSERT_EQ(ace_.levels.size(), static_cast<std::size_t>(std::log2(side)) + 1);
-    for (std::size_t i = 0; i < ace_.levels.size(); ++i)
-        EXPECT_EQ(ace_.levels[i].side, side >> i) << "level " << i;
-    EXPECT_EQ(ace_.levels.back().side, 1);
+    ASSERT_EQ(m_ace.levels.size(), static_cast<std::size_t>(std::log2(side)) + 1);
+    for (std::size_t i = 0; i < m_ace.levels.size(); ++i)
+        EXPECT_EQ(m_ace.levels[i].side, side >> i) << "level " << i;
+    EXPECT_EQ(m_ace.levels.back().side, 1);
 }
 
 // Opaque textures carry neither mask nor alpha; the others set the mask bit
 // exactly where alpha reaches 128, on every level.
 TEST_P(AceTexture, MaskFollowsAlpha) {
-    for (std::size_t l = 0; l < ace_.levels.size(); ++l) {
+    for (std::size_t l = 0; l < m_ace.levels.size(); ++l) {
         if (!hasAlpha(GetParam().kind)) {
-            EXPECT_EQ(plane(ace_, ace_.levels[l], 2), nullptr);
-            EXPECT_EQ(plane(ace_, ace_.levels[l], 6), nullptr);
+            EXPECT_EQ(plane(m_ace, m_ace.levels[l], 2), nullptr);
+            EXPECT_EQ(plane(m_ace, m_ace.levels[l], 6), nullptr);
             continue;
         }
         const auto& mask = channel(static_cast<int>(l), 2);
@@ -113,8 +113,8 @@ TEST_P(AceTexture, MaskFollowsAlpha) {
 TEST_P(AceTexture, EachLevelIsTheBoxFilteredLevelAbove) {
     std::vector<std::uint64_t> types{6};
     if (!hasAlpha(GetParam().kind)) types = {3, 4, 5};
-    for (std::size_t l = 1; l < ace_.levels.size(); ++l) {
-        const int s = ace_.levels[l].side;
+    for (std::size_t l = 1; l < m_ace.levels.size(); ++l) {
+        const int s = m_ace.levels[l].side;
         for (std::uint64_t type : types) {
             const auto& above = channel(static_cast<int>(l - 1), type);
             const auto& here = channel(static_cast<int>(l), type);

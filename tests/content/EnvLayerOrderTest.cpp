@@ -51,46 +51,46 @@ bool fadesIn(const StfNode& layer) {
 class contentSkyLayerOrder : public testing::Test {
   protected:
     void SetUp() override {
-        root_ = loadStf(kEnvironmentFile);
-        const StfNode* world = root_.child("world");
+        m_root = loadStf(kEnvironmentFile);
+        const StfNode* world = m_root.child("world");
         ASSERT_NE(world, nullptr);
         const StfNode* sky = world->child("world_sky");
         ASSERT_NE(sky, nullptr);
         const StfNode* list = sky->child("world_sky_layers");
         ASSERT_NE(list, nullptr);
-        layers_ = list->all("world_sky_layer");
-        ASSERT_GE(layers_.size(), 3u);
-        for (std::size_t i = 1; i < layers_.size(); ++i)
-            if (!fadesIn(*layers_[i])) further_.push_back(layers_[i]);
-        ASSERT_FALSE(further_.empty());
+        m_layers = list->all("world_sky_layer");
+        ASSERT_GE(m_layers.size(), 3u);
+        for (std::size_t i = 1; i < m_layers.size(); ++i)
+            if (!fadesIn(*m_layers[i])) m_further.push_back(m_layers[i]);
+        ASSERT_FALSE(m_further.empty());
     }
-    StfNode root_;
-    std::vector<const StfNode*> layers_;
-    std::vector<const StfNode*> further_; // after layer 0, without a fade-in
+    StfNode m_root;
+    std::vector<const StfNode*> m_layers;
+    std::vector<const StfNode*> m_further; // after layer 0, without a fade-in
 };
 
 TEST_F(contentSkyLayerOrder, StormDeckComesFirst) {
-    EXPECT_EQ(textureOf(*layers_[0]), kStormDeck);
-    EXPECT_FALSE(fadesIn(*layers_[0])) << "the day sky must not fade in";
+    EXPECT_EQ(textureOf(*m_layers[0]), kStormDeck);
+    EXPECT_FALSE(fadesIn(*m_layers[0])) << "the day sky must not fade in";
 }
 
 TEST_F(contentSkyLayerOrder, ScudIsTheFirstFurtherLayerWithoutAFadeIn) {
-    EXPECT_EQ(textureOf(*further_.front()), kScud)
-        << "a reader that draws one cloud layer draws " << textureOf(*further_.front());
+    EXPECT_EQ(textureOf(*m_further.front()), kScud)
+        << "a reader that draws one cloud layer draws " << textureOf(*m_further.front());
 }
 
 // That reader tiles its cloud layer as the last further layer says, and its
 // day sky as the night layer says: both must agree with the layer drawn.
 TEST_F(contentSkyLayerOrder, TilingsTakenFromOtherLayersMatch) {
-    const auto cloud = lastTiling(*further_.front());
+    const auto cloud = lastTiling(*m_further.front());
     ASSERT_TRUE(cloud.has_value());
-    EXPECT_FALSE(isLightning(textureOf(*further_.back())));
-    EXPECT_EQ(lastTiling(*further_.back()), cloud) << "the last cloud layer sets the scud's tiling";
+    EXPECT_FALSE(isLightning(textureOf(*m_further.back())));
+    EXPECT_EQ(lastTiling(*m_further.back()), cloud) << "the last cloud layer sets the scud's tiling";
 
-    const auto day = lastTiling(*layers_[0]);
+    const auto day = lastTiling(*m_layers[0]);
     ASSERT_TRUE(day.has_value());
     int nights = 0;
-    for (const StfNode* l : layers_) {
+    for (const StfNode* l : m_layers) {
         if (!fadesIn(*l)) continue;
         ++nights;
         EXPECT_EQ(textureOf(*l), kClear) << "no stars through a storm";
@@ -103,9 +103,9 @@ TEST_F(contentSkyLayerOrder, TilingsTakenFromOtherLayersMatch) {
 // lightning layers, which are either off or lit with one tiling.
 TEST_F(contentSkyLayerOrder, EveryFrameOfALayerTilesAlike) {
     int lightning = 0;
-    for (std::size_t i = 0; i < layers_.size(); ++i) {
-        const std::string texture = textureOf(*layers_[i]);
-        const auto f = frames(*layers_[i]);
+    for (std::size_t i = 0; i < m_layers.size(); ++i) {
+        const std::string texture = textureOf(*m_layers[i]);
+        const auto f = frames(*m_layers[i]);
         ASSERT_FALSE(f.empty()) << "layer " << i;
         std::optional<Tiling> lit;
         for (const StfNode* frame : f) {

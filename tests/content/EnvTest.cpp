@@ -13,11 +13,11 @@ namespace {
 class contentEnvironment : public testing::Test {
   protected:
     void SetUp() override {
-        root_ = loadStf(kEnvironmentFile);
-        world_ = root_.child("world");
-        ASSERT_NE(world_, nullptr);
-        sky_ = world_->child("world_sky");
-        ASSERT_NE(sky_, nullptr);
+        m_root = loadStf(kEnvironmentFile);
+        m_world = m_root.child("world");
+        ASSERT_NE(m_world, nullptr);
+        m_sky = m_world->child("world_sky");
+        ASSERT_NE(m_sky, nullptr);
     }
     // The single value of a one-value block below `parent`.
     std::string value(const StfNode& parent, const std::string& name) const {
@@ -28,17 +28,17 @@ class contentEnvironment : public testing::Test {
         }
         return n->values.front().text;
     }
-    StfNode root_;
-    const StfNode* world_ = nullptr;
-    const StfNode* sky_ = nullptr;
+    StfNode m_root;
+    const StfNode* m_world = nullptr;
+    const StfNode* m_sky = nullptr;
 };
 
 TEST_F(contentEnvironment, FogIsCloseAndDark) {
-    const double distance = std::stod(value(*world_, "world_fog_distance"));
+    const double distance = std::stod(value(*m_world, "world_fog_distance"));
     EXPECT_GE(distance, 200);
     EXPECT_LE(distance, 1500);
     for (const char* key : {"world_fog_day_colour", "world_fog_night_colour"}) {
-        const std::string c = value(*world_, key);
+        const std::string c = value(*m_world, key);
         ASSERT_TRUE(std::regex_match(c, std::regex("ff[0-9a-f]{6}"))) << key << " " << c;
         for (int channel = 0; channel < 3; ++channel)
             EXPECT_LE(std::stoi(c.substr(2 + 2 * channel, 2), nullptr, 16), 0x60) << key << " " << c;
@@ -46,7 +46,7 @@ TEST_F(contentEnvironment, FogIsCloseAndDark) {
 }
 
 TEST_F(contentEnvironment, SkyHasDayNightAndCloudLayers) {
-    const auto layers = sky_->child("world_sky_layers")->all("world_sky_layer");
+    const auto layers = m_sky->child("world_sky_layers")->all("world_sky_layer");
     ASSERT_GE(layers.size(), 3u);
     EXPECT_EQ(textureOf(*layers[0]), "ZKT_snowsky.ace") << "layer 0 is the day sky";
     int withFadeIn = 0, lowClouds = 0;
@@ -58,14 +58,14 @@ TEST_F(contentEnvironment, SkyHasDayNightAndCloudLayers) {
     }
     EXPECT_GE(withFadeIn, 1) << "no night layer";
     EXPECT_GE(lowClouds, 1);
-    const double behind = std::stod(value(*sky_, "world_sky_nlayers_behind_satellites"));
+    const double behind = std::stod(value(*m_sky, "world_sky_nlayers_behind_satellites"));
     EXPECT_GE(behind, 1);
     EXPECT_LE(behind, static_cast<double>(layers.size()));
 }
 
 // Real files give the horizon a plain Diffuse shader and no texture.
 TEST_F(contentEnvironment, HorizonIsDiffuseWithoutATexture) {
-    const StfNode* horizon = sky_->child("world_sky_horizon");
+    const StfNode* horizon = m_sky->child("world_sky_horizon");
     ASSERT_NE(horizon, nullptr);
     const StfNode* shader = horizon->child("world_shader");
     ASSERT_NE(shader, nullptr);
@@ -76,7 +76,7 @@ TEST_F(contentEnvironment, HorizonIsDiffuseWithoutATexture) {
 }
 
 TEST_F(contentEnvironment, SatellitesAreSunThenMoonWithFieldsInOrder) {
-    const auto sats = sky_->child("world_sky_satellites")->all("world_sky_satellite");
+    const auto sats = m_sky->child("world_sky_satellites")->all("world_sky_satellite");
     ASSERT_EQ(sats.size(), 2u);
     const std::vector<std::string> order = {
         "world_sky_satellite_low_scale",
@@ -112,7 +112,7 @@ TEST_F(contentEnvironment, TimesAndColoursAreWellFormed) {
     const std::regex time("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]");
     const std::regex colour("[0-9a-f]{8}");
     int times = 0, colours = 0;
-    for (const StfNode* b : allBlocks(root_)) {
+    for (const StfNode* b : allBlocks(m_root)) {
         const bool isTime =
             b->name.ends_with("_time") || b->name.ends_with("_fadein") || b->name.ends_with("_fadeout");
         const bool isColour = b->name.ends_with("_colour");
@@ -135,7 +135,7 @@ TEST_F(contentEnvironment, TimesAndColoursAreWellFormed) {
 // first, or only the last, frame of an animation.
 TEST_F(contentEnvironment, AnimatedLightningStartsOnADarkFrame) {
     int animated = 0;
-    for (const StfNode* l : sky_->child("world_sky_layers")->all("world_sky_layer")) {
+    for (const StfNode* l : m_sky->child("world_sky_layers")->all("world_sky_layer")) {
         const std::string tex = textureOf(*l);
         if (tex != "ZKT_LichtFlits.ace" && tex != "ZKT_Bliksem.ace") continue;
         ++animated;
@@ -162,7 +162,7 @@ TEST_F(contentEnvironment, AnimatedLightningStartsOnADarkFrame) {
 }
 
 TEST_F(contentEnvironment, RainsHardWithWindAndWater) {
-    const StfNode* rain = world_->child("world_precipitation");
+    const StfNode* rain = m_world->child("world_precipitation");
     ASSERT_NE(rain, nullptr);
     // The full token, unquoted, as real rain files write it.
     const StfNode* type = rain->child("world_precipitation_type");
@@ -172,13 +172,13 @@ TEST_F(contentEnvironment, RainsHardWithWindAndWater) {
     EXPECT_FALSE(type->values.front().quoted);
     EXPECT_NE(rain->child("world_anim_shader"), nullptr);
 
-    const StfNode* wind = world_->child("world_wind");
+    const StfNode* wind = m_world->child("world_wind");
     ASSERT_NE(wind, nullptr);
     for (const StfNode* l : wind->child("world_wind_layers")->all("world_wind_layer")) {
         EXPECT_EQ(l->child("world_wind_layer_direction")->values.size(), 3u);
         EXPECT_GT(std::stod(value(*l, "world_wind_layer_speed")), 5);
     }
-    const StfNode* water = world_->child("world_water");
+    const StfNode* water = m_world->child("world_water");
     ASSERT_NE(water, nullptr);
     EXPECT_FALSE(water->child("world_water_layers")->all("world_water_layer").empty());
     // Real files name a .raw file as the patch map, never a texture.

@@ -51,12 +51,12 @@ std::vector<std::string> files(const StfNode& command) {
 
 class StormSms : public testing::TestWithParam<SmsCase> {
   protected:
-    void SetUp() override { root_ = loadStf(GetParam().file); }
-    StfNode root_;
+    void SetUp() override { m_root = loadStf(GetParam().file); }
+    StfNode m_root;
 };
 
 TEST_P(StormSms, GroupLevelsFallToZero) {
-    const auto g = groups(root_);
+    const auto g = groups(m_root);
     ASSERT_GE(g.size(), 2u);
     double previous = 1e9;
     for (const StfNode* group : g) {
@@ -69,7 +69,7 @@ TEST_P(StormSms, GroupLevelsFallToZero) {
 }
 
 TEST_P(StormSms, EveryGroupActivatesForItsCamerasOnly) {
-    for (const StfNode* group : groups(root_)) {
+    for (const StfNode* group : groups(m_root)) {
         ASSERT_FALSE(group->children.empty());
         EXPECT_EQ(group->children.front().name, "Activation");
         const StfNode* a = group->child("Activation");
@@ -88,7 +88,7 @@ TEST_P(StormSms, EveryGroupActivatesForItsCamerasOnly) {
 // Each group deactivates on exactly the views it is not activated for.
 TEST_P(StormSms, EveryGroupDeactivatesOnTheOtherCameras) {
     const std::set<std::string> all = {"CabCam", "ExternalCam", "PassengerCam"};
-    for (const StfNode* group : groups(root_)) {
+    for (const StfNode* group : groups(m_root)) {
         ASSERT_GE(group->children.size(), 2u);
         EXPECT_EQ(group->children[1].name, "Deactivation") << "right after the Activation";
         const StfNode* a = group->child("Activation");
@@ -112,7 +112,7 @@ TEST_P(StormSms, EveryGroupDeactivatesOnTheOtherCameras) {
 // A Random_Trigger sets its stream's volume from Volume_Min_Max at every clap,
 // so a Volume on the thunder stream would be a second, ignored setting.
 TEST_P(StormSms, ThunderVolumeHasOneSource) {
-    for (const StfNode* group : groups(root_)) {
+    for (const StfNode* group : groups(m_root)) {
         const auto s = streams(*group);
         ASSERT_EQ(s.size(), 2u);
         EXPECT_NE(s[0]->child("Volume"), nullptr) << "the rain bed sets its own volume";
@@ -123,12 +123,12 @@ TEST_P(StormSms, ThunderVolumeHasOneSource) {
 }
 
 TEST_P(StormSms, NoStereoAnywhere) {
-    for (const StfNode* b : allBlocks(root_))
+    for (const StfNode* b : allBlocks(m_root))
         EXPECT_NE(b->name, "Stereo") << "on line " << b->line << ": mono sounds would play at double speed";
 }
 
 TEST_P(StormSms, FirstStreamLoopsTheRainBed) {
-    for (const StfNode* group : groups(root_)) {
+    for (const StfNode* group : groups(m_root)) {
         const auto s = streams(*group);
         ASSERT_EQ(s.size(), 2u);
         const StfNode* trig = s[0]->child("Triggers");
@@ -145,7 +145,7 @@ TEST_P(StormSms, FirstStreamLoopsTheRainBed) {
 }
 
 TEST_P(StormSms, SecondStreamThundersAtRandom) {
-    for (const StfNode* group : groups(root_)) {
+    for (const StfNode* group : groups(m_root)) {
         const auto s = streams(*group);
         ASSERT_EQ(s.size(), 2u);
         const StfNode* trig = s[1]->child("Triggers");

@@ -42,53 +42,53 @@ constexpr double kRate = 11025.0;
 class StormSound : public testing::TestWithParam<SoundCase> {
   protected:
     void SetUp() override {
-        bytes_ = readDumpFile("Sounds/" + GetParam().name);
-        ASSERT_FALSE(bytes_.empty());
-        ASSERT_NO_THROW(wav_ = readWav(bytes_));
+        m_bytes = readDumpFile("Sounds/" + GetParam().name);
+        ASSERT_FALSE(m_bytes.empty());
+        ASSERT_NO_THROW(m_wav = readWav(m_bytes));
     }
-    std::vector<std::uint8_t> bytes_;
-    WavFile wav_;
+    std::vector<std::uint8_t> m_bytes;
+    WavFile m_wav;
 };
 
 TEST_P(StormSound, IsPlainRiffWaveWithFmtThenData) {
-    EXPECT_EQ(wav_.riff, "RIFF");
-    EXPECT_EQ(wav_.wave, "WAVE");
-    EXPECT_EQ(wav_.riffSize, bytes_.size() - 8);
-    ASSERT_EQ(wav_.chunks.size(), 2u);
-    EXPECT_EQ(wav_.chunks[0].id, "fmt ");
-    EXPECT_EQ(wav_.chunks[0].size, 16u);
-    EXPECT_EQ(wav_.chunks[1].id, "data");
-    EXPECT_EQ(wav_.chunks[1].dataAt, 44u);
-    EXPECT_EQ(wav_.chunks[1].size, bytes_.size() - 44);
-    EXPECT_EQ(wav_.chunks[1].size % 2, 0u);
+    EXPECT_EQ(m_wav.riff, "RIFF");
+    EXPECT_EQ(m_wav.wave, "WAVE");
+    EXPECT_EQ(m_wav.riffSize, m_bytes.size() - 8);
+    ASSERT_EQ(m_wav.chunks.size(), 2u);
+    EXPECT_EQ(m_wav.chunks[0].id, "fmt ");
+    EXPECT_EQ(m_wav.chunks[0].size, 16u);
+    EXPECT_EQ(m_wav.chunks[1].id, "data");
+    EXPECT_EQ(m_wav.chunks[1].dataAt, 44u);
+    EXPECT_EQ(m_wav.chunks[1].size, m_bytes.size() - 44);
+    EXPECT_EQ(m_wav.chunks[1].size % 2, 0u);
 }
 
 TEST_P(StormSound, IsPcm16BitMonoAt11025Hz) {
-    EXPECT_EQ(wav_.formatTag, 1);
-    EXPECT_EQ(wav_.channels, 1);
-    EXPECT_EQ(wav_.sampleRate, 11025u);
-    EXPECT_EQ(wav_.bitsPerSample, 16);
-    EXPECT_EQ(wav_.blockAlign, 2);
-    EXPECT_EQ(wav_.byteRate, 22050u);
+    EXPECT_EQ(m_wav.formatTag, 1);
+    EXPECT_EQ(m_wav.channels, 1);
+    EXPECT_EQ(m_wav.sampleRate, 11025u);
+    EXPECT_EQ(m_wav.bitsPerSample, 16);
+    EXPECT_EQ(m_wav.blockAlign, 2);
+    EXPECT_EQ(m_wav.byteRate, 22050u);
 }
 
 TEST_P(StormSound, LastsItsIntendedTime) {
-    const double seconds = wav_.samples.size() / kRate;
+    const double seconds = m_wav.samples.size() / kRate;
     EXPECT_GE(seconds, GetParam().minSeconds);
     EXPECT_LE(seconds, GetParam().maxSeconds);
 }
 
 TEST_P(StormSound, PeaksAtItsLevelWithoutClipping) {
-    const double peak = peakDbfs(wav_.samples);
+    const double peak = peakDbfs(m_wav.samples);
     EXPECT_LE(peak, GetParam().maxPeakDb + 0.01);
     EXPECT_GE(peak, GetParam().minPeakDb);
-    for (std::size_t i = 0; i < wav_.samples.size(); ++i)
-        ASSERT_LT(std::abs(int(wav_.samples[i])), 32767) << "full scale at sample " << i;
+    for (std::size_t i = 0; i < m_wav.samples.size(); ++i)
+        ASSERT_LT(std::abs(int(m_wav.samples[i])), 32767) << "full scale at sample " << i;
 }
 
 // One-shots fade in and out softly; the rain bed, which loops, must not.
 TEST_P(StormSound, EndsFadeOnlyForOneShots) {
-    const auto& s = wav_.samples;
+    const auto& s = m_wav.samples;
     const double peak = std::pow(10.0, peakDbfs(s) / 20.0);
     const std::size_t tail = static_cast<std::size_t>(0.05 * kRate);
     if (GetParam().distance == Distance::RainBed) {
@@ -169,20 +169,20 @@ TEST(contentSoundSet, StaysWellUnderThreeMegabytes) {
 class contentRainBedLoop : public testing::Test {
   protected:
     void SetUp() override {
-        s_ = readWav(readDumpFile("Sounds/ZKT_Onweer9.wav")).samples;
-        ASSERT_GT(s_.size(), 11025u);
+        m_s = readWav(readDumpFile("Sounds/ZKT_Onweer9.wav")).samples;
+        ASSERT_GT(m_s.size(), 11025u);
     }
     // The signal as heard when it repeats: end then start.
     double at(long i) const {
-        const long n = static_cast<long>(s_.size());
-        return s_[static_cast<std::size_t>(((i % n) + n) % n)];
+        const long n = static_cast<long>(m_s.size());
+        return m_s[static_cast<std::size_t>(((i % n) + n) % n)];
     }
-    std::vector<std::int16_t> s_;
+    std::vector<std::int16_t> m_s;
 };
 
 TEST_F(contentRainBedLoop, LevelIsTheSameAtBothEnds) {
     const std::size_t w = 1103; // 100 ms
-    const double start = rms(s_, 0, w), end = rms(s_, s_.size() - w, w);
+    const double start = rms(m_s, 0, w), end = rms(m_s, m_s.size() - w, w);
     EXPECT_GT(start, 0.01) << "the loop fades in";
     EXPECT_GT(end, 0.01) << "the loop fades out";
     EXPECT_LT(std::fabs(20 * std::log10(start / end)), 3.0);
@@ -190,7 +190,7 @@ TEST_F(contentRainBedLoop, LevelIsTheSameAtBothEnds) {
 
 TEST_F(contentRainBedLoop, ToneIsTheSameAtBothEnds) {
     const std::size_t w = 2205; // 200 ms
-    const std::vector<std::int16_t> start(s_.begin(), s_.begin() + w), end(s_.end() - w, s_.end());
+    const std::vector<std::int16_t> start(m_s.begin(), m_s.begin() + w), end(m_s.end() - w, m_s.end());
     const double ratio = brightness(start) / brightness(end);
     EXPECT_GT(ratio, 1 / 1.5);
     EXPECT_LT(ratio, 1.5);
@@ -199,7 +199,7 @@ TEST_F(contentRainBedLoop, ToneIsTheSameAtBothEnds) {
 TEST_F(contentRainBedLoop, SeamStepIsLikeAnyOtherStep) {
     // Sample steps, and steps of a 32-sample moving average that would show a
     // jump in the low rumble which the hiss hides.
-    const long n = static_cast<long>(s_.size());
+    const long n = static_cast<long>(m_s.size());
     auto smooth = [&](long i) {
         double sum = 0;
         for (long k = 0; k < 32; ++k)

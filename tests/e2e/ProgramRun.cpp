@@ -22,15 +22,15 @@ ProgramCopy::ProgramCopy() {
     fs::remove(programFolder() + "/Dump/All_dat.ini");
     fs::remove_all(programFolder() + "/Dump/back_up");
     fs::create_directory(programFolder() + "/Dump/back_up");
-    tmp_.write("MSTS/train.exe", "stand-in");
-    tmp_.write("MSTS/SOUND/rain_in.sms", "rain in");
-    tmp_.write("MSTS/SOUND/rain_ex.sms", "rain ex");
-    tmp_.write("MSTS/Routes/Zonnedal/Envfiles/rain.env", "rain env");
-    tmp_.mkdir("MSTS/Routes/Zonnedal/Envfiles/Textures");
+    m_tmp.write("MSTS/train.exe", "stand-in");
+    m_tmp.write("MSTS/SOUND/rain_in.sms", "rain in");
+    m_tmp.write("MSTS/SOUND/rain_ex.sms", "rain ex");
+    m_tmp.write("MSTS/Routes/Zonnedal/Envfiles/rain.env", "rain env");
+    m_tmp.mkdir("MSTS/Routes/Zonnedal/Envfiles/Textures");
 }
 
 void ProgramCopy::writeSettings(const std::string& content) const {
-    tmp_.write("Brontara/Dump/All_dat.ini", content);
+    m_tmp.write("Brontara/Dump/All_dat.ini", content);
 }
 
 void ProgramCopy::writeFinishedFirstStart() const {
@@ -43,9 +43,9 @@ ProgramProcess::ProgramProcess(const std::string& executable, const Options& opt
     int out = mkstemp(name);
     if (out < 0)
         throw std::runtime_error("cannot create the output file");
-    outputFile_ = name;
-    pid_ = fork();
-    if (pid_ == 0) {
+    m_outputFile = name;
+    m_pid = fork();
+    if (m_pid == 0) {
         dup2(out, 1);
         dup2(out, 2);
         if (options.display.empty()) {
@@ -70,31 +70,31 @@ ProgramProcess::~ProgramProcess() {
         kill(SIGKILL);
         waitForExit(std::chrono::seconds(5));
     }
-    std::remove(outputFile_.c_str());
+    std::remove(m_outputFile.c_str());
 }
 
 std::optional<int> ProgramProcess::waitForExit(std::chrono::milliseconds timeout) {
     auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!status_) {
+    while (!m_status) {
         int status = 0;
-        pid_t r = waitpid(pid_, &status, WNOHANG);
-        if (r == pid_) {
-            status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        pid_t r = waitpid(m_pid, &status, WNOHANG);
+        if (r == m_pid) {
+            m_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
             break;
         }
         if (std::chrono::steady_clock::now() > deadline)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return status_;
+    return m_status;
 }
 
 bool ProgramProcess::running() { return !waitForExit(std::chrono::milliseconds(0)); }
 
-void ProgramProcess::kill(int signal) { ::kill(pid_, signal); }
+void ProgramProcess::kill(int signal) { ::kill(m_pid, signal); }
 
 std::string ProgramProcess::output() const {
-    std::ifstream in(outputFile_);
+    std::ifstream in(m_outputFile);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
@@ -108,7 +108,7 @@ bool ProgramProcess::holdsLock() const {
         std::istringstream fields(line);
         std::string id, kind, mode, access, pid;
         fields >> id >> kind >> mode >> access >> pid;
-        if ((kind == "FLOCK" || kind == "POSIX") && pid == std::to_string(pid_))
+        if ((kind == "FLOCK" || kind == "POSIX") && pid == std::to_string(m_pid))
             return true;
     }
     return false;

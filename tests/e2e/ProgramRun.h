@@ -16,16 +16,16 @@ namespace testing_support {
 class ProgramCopy {
 public:
     ProgramCopy();
-    const TempDir& dir() const { return tmp_; }
-    std::string programFolder() const { return tmp_ / "Brontara"; }
+    const TempDir& dir() const { return m_tmp; }
+    std::string programFolder() const { return m_tmp / "Brontara"; }
     std::string executable() const { return programFolder() + "/brontara"; }
-    std::string simulator() const { return tmp_ / "MSTS"; }
+    std::string simulator() const { return m_tmp / "MSTS"; }
     // Writes the settings a finished first start leaves: Dutch, asked, the simulator folder.
     void writeSettings(const std::string& content) const;
     void writeFinishedFirstStart() const;
 
 private:
-    TempDir tmp_;
+    TempDir m_tmp;
 };
 
 // One run of the executable as a child process, with its own runtime folder
@@ -39,7 +39,7 @@ public:
     ProgramProcess(const std::string& executable, const Options& options);
     ~ProgramProcess(); // kills the process if it still runs
 
-    pid_t pid() const { return pid_; }
+    pid_t pid() const { return m_pid; }
     // The exit status once it ended within the time, else nothing.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout);
     bool running();
@@ -51,9 +51,9 @@ public:
     bool waitForLock(std::chrono::milliseconds timeout) const;
 
 private:
-    pid_t pid_ = -1;
-    std::optional<int> status_;
-    std::string outputFile_;
+    pid_t m_pid = -1;
+    std::optional<int> m_status;
+    std::string m_outputFile;
 };
 
 } // namespace testing_support

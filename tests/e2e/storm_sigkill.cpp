@@ -63,43 +63,43 @@ class Process {
         for (const auto& e : environment)
             envp.push_back(const_cast<char*>(e.c_str()));
         envp.push_back(nullptr);
-        if (posix_spawnp(&pid_, argv[0].c_str(), actions, nullptr, args.data(), envp.data()) != 0) pid_ = -1;
+        if (posix_spawnp(&m_pid, argv[0].c_str(), actions, nullptr, args.data(), envp.data()) != 0) m_pid = -1;
     }
     ~Process() { kill(SIGKILL); }
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
-    bool started() const { return pid_ > 0; }
+    bool started() const { return m_pid > 0; }
     bool running() {
-        if (pid_ <= 0) return false;
-        if (waitpid(pid_, &status_, WNOHANG) == pid_) {
-            pid_ = -1;
+        if (m_pid <= 0) return false;
+        if (waitpid(m_pid, &m_status, WNOHANG) == m_pid) {
+            m_pid = -1;
             return false;
         }
         return true;
     }
     // Sends the signal and waits for the end; the wait status.
     int kill(int signal) {
-        if (pid_ > 0) {
-            ::kill(pid_, signal);
-            waitpid(pid_, &status_, 0);
-            pid_ = -1;
+        if (m_pid > 0) {
+            ::kill(m_pid, signal);
+            waitpid(m_pid, &m_status, 0);
+            m_pid = -1;
         }
-        return status_;
+        return m_status;
     }
 
   private:
-    pid_t pid_ = -1;
-    int status_ = 0;
+    pid_t m_pid = -1;
+    int m_status = 0;
 };
 
 // An X server of the test's own, large enough for the main window, with
 // xdotool to type and click on it.
 class Display {
   public:
-    Display() : server_("1024x768x24") {}
-    const std::string& name() const { return server_.display(); }
-    const std::string& whyNot() const { return server_.whyNot(); }
+    Display() : m_server("1024x768x24") {}
+    const std::string& name() const { return m_server.display(); }
+    const std::string& whyNot() const { return m_server.whyNot(); }
 
     // Runs xdotool on this display; its output.
     std::string xdotool(const std::string& arguments) const {
@@ -129,7 +129,7 @@ class Display {
     }
 
   private:
-    testing_support::XvfbServer server_;
+    testing_support::XvfbServer m_server;
 };
 
 class StormSigkillTest : public testing::Test {

@@ -177,32 +177,32 @@ TEST_F(HelpMenu, TheMissingDocumentMessageIsFormattedLikeEveryError) {
 class ButtonCaptions : public QTranslator {
   public:
     ButtonCaptions(QString yes, QString no, QString cancel)
-        : yes_(std::move(yes)), no_(std::move(no)), cancel_(std::move(cancel)) {}
+        : m_yes(std::move(yes)), m_no(std::move(no)), m_cancel(std::move(cancel)) {}
     QString translate(const char* context, const char* source, const char*, int) const override {
         if (qstrcmp(context, "QPlatformTheme") != 0) return {};
-        if (qstrcmp(source, "&Yes") == 0) return yes_;
-        if (qstrcmp(source, "&No") == 0) return no_;
-        if (qstrcmp(source, "Cancel") == 0) return cancel_;
+        if (qstrcmp(source, "&Yes") == 0) return m_yes;
+        if (qstrcmp(source, "&No") == 0) return m_no;
+        if (qstrcmp(source, "Cancel") == 0) return m_cancel;
         return {};
     }
     bool isEmpty() const override { return false; }
 
   private:
-    QString yes_, no_, cancel_;
+    QString m_yes, m_no, m_cancel;
 };
 
 class ThemedButtons : public HelpMenu {
   protected:
     void use(ButtonCaptions* captions) {
-        translator_.reset(captions);
-        QCoreApplication::installTranslator(translator_.get());
+        m_translator.reset(captions);
+        QCoreApplication::installTranslator(m_translator.get());
         settle(); // the windows' language-change events pass before the question is asked
     }
     void TearDown() override {
-        if (translator_) QCoreApplication::removeTranslator(translator_.get());
+        if (m_translator) QCoreApplication::removeTranslator(m_translator.get());
         HelpMenu::TearDown();
     }
-    std::unique_ptr<ButtonCaptions> translator_;
+    std::unique_ptr<ButtonCaptions> m_translator;
 };
 
 TEST_F(ThemedButtons, CaptionsWithoutAccessKeysAreRelabelledToo) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The link label: hover state, pointer, drawing, size and click.
 #include "gui/widgets/LinkLabel.h"
-#include "gui/AppContext.h"
+#include "core/program/ErrorGuard.h"
 #include "gui/widgets/LinkCursor.h"
 #include "support/ScriptedPlatform.h"
 
@@ -30,7 +30,7 @@ class LinkLabelTest : public ::testing::Test {
         p.setColor(QPalette::Window, kParent);
         parent.setPalette(p);
         parent.resize(200, 60);
-        label = new LinkLabel(context, &parent);
+        label = new LinkLabel(platform, guard, &parent);
         label->move(10, 10);
         QFont f = label->font();
         f.setBold(true);
@@ -64,7 +64,7 @@ class LinkLabelTest : public ::testing::Test {
     QImage drawn() const { return label->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     testing_support::ScriptedPlatform platform;
-    AppContext context{platform, Folders{"/"}};
+    ErrorGuard guard{platform};
     QWidget parent;
     LinkLabel* label = nullptr;
 };
@@ -117,7 +117,7 @@ TEST_P(InertLink, NeitherHoversNorOpens) {
     enter();
     EXPECT_FALSE(label->isHovered());
     EXPECT_EQ(label->cursor().shape(), Qt::IBeamCursor);
-    label->Click();
+    label->click();
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_TRUE(platform.opened.empty());
 }
@@ -240,8 +240,8 @@ TEST_F(LinkLabelTest, OnlyALeftClickOnTheLabelOpens) {
 
 TEST(LinkCursor, IsAvailableUnderItsNameOnceALabelExists) {
     testing_support::ScriptedPlatform platform;
-    AppContext context{platform, Folders{"/"}};
-    LinkLabel label(context, nullptr);
+    ErrorGuard guard{platform};
+    LinkLabel label(platform, guard, nullptr);
     const QCursor cursor = namedCursor("CRSRLINKPOINT");
     EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
     EXPECT_EQ(cursor.hotSpot(), QPoint(11, 1));
@@ -250,8 +250,8 @@ TEST(LinkCursor, IsAvailableUnderItsNameOnceALabelExists) {
 
 TEST(LinkCursor, TheHotSpotIsTheFingertipOfThePicture) {
     testing_support::ScriptedPlatform platform;
-    AppContext context{platform, Folders{"/"}};
-    LinkLabel label(context, nullptr);
+    ErrorGuard guard{platform};
+    LinkLabel label(platform, guard, nullptr);
     const QImage image = namedCursor(kLinkCursorName).pixmap().toImage();
     const QPoint hot = kLinkCursorHotSpot;
     EXPECT_GT(image.pixelColor(hot).alpha(), 0) << "the hot spot lies on the finger";

@@ -243,7 +243,7 @@ TEST_P(LanguageMenuTest, ListsTheFilesAndMarksTheStoredLanguage) {
             folder.tmp.write("prog/Dump/Languages/" + f, kGood);
     }
     auto form = folder.mainWindow();
-    form->language().buildMenu(folder.context.folders.LanguagesFolder(), c.stored);
+    form->language().buildMenu(folder.context.folders.languagesFolder(), c.stored);
     EXPECT_EQ(languageItems(*form), c.items);
     EXPECT_EQ(checkedLanguageItem(*form), c.checked);
     for (QAction* item : control<QMenu>(form, "Taal1")->actions()) {
@@ -309,7 +309,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LanguageMenu, MissingLanguagesFolderAddsNothing) {
     ProgramFolder folder;
     auto form = folder.mainWindow();
-    form->language().buildMenu(folder.context.folders.ProgramFolder + "Dump\\Nergens", "Nederlands");
+    form->language().buildMenu(folder.context.folders.programFolder + "Dump\\Nergens", "Nederlands");
     EXPECT_EQ(languageItems(*form), (Items{{"Nederlands1", "Nederlands"}}));
     EXPECT_EQ(checkedLanguageItem(*form), "");
 }

@@ -444,7 +444,7 @@ TEST_F(LocationWindow, ARefusedSettingsWriteIsReportedAndTheWindowClosesWithNoth
     create();
     EXPECT_EQ(platform.boxes,
               (std::vector<Box>{{"", "", mb::Ok | mb::IconInformation},
-                                {"Unable to write to " + context.folders.SettingsFile() + ".", "Brontara",
+                                {"Unable to write to " + context.folders.settingsFile() + ".", "Brontara",
                                  mb::Ok | mb::IconError}}));
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_FALSE(visibleAfter);

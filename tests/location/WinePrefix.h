@@ -16,20 +16,20 @@
 class WinePrefix {
   public:
     explicit WinePrefix(const testing_support::TempDir& tmp)
-        : home_(tmp.mkdir("home")), prefix_(home_ + "/.wine"), home_env_("HOME", home_),
+        : m_home(tmp.mkdir("home")), m_prefix(m_home + "/.wine"), home_env_("HOME", m_home),
           prefix_env_("WINEPREFIX", std::nullopt) {
-        std::filesystem::create_directories(prefix_ + "/drive_c");
-        std::filesystem::create_directories(prefix_ + "/dosdevices");
-        std::filesystem::create_directory_symlink("../drive_c", prefix_ + "/dosdevices/c:");
+        std::filesystem::create_directories(m_prefix + "/drive_c");
+        std::filesystem::create_directories(m_prefix + "/dosdevices");
+        std::filesystem::create_directory_symlink("../drive_c", m_prefix + "/dosdevices/c:");
     }
     WinePrefix(const WinePrefix&) = delete;
     WinePrefix& operator=(const WinePrefix&) = delete;
 
-    const std::string& path() const { return prefix_; }
-    std::string driveC() const { return prefix_ + "/drive_c"; }
+    const std::string& path() const { return m_prefix; }
+    std::string driveC() const { return m_prefix + "/drive_c"; }
 
     // Writes system.reg as given (bytes, not lines).
-    void writeSystemReg(const std::string& content) const { writeBytes(prefix_ + "/system.reg", content); }
+    void writeSystemReg(const std::string& content) const { writeBytes(m_prefix + "/system.reg", content); }
 
     // A file on drive C; `relative` uses "/".
     std::string writeOnDriveC(const std::string& relative, const std::string& content) const {
@@ -59,8 +59,8 @@ class WinePrefix {
         if (!out) throw std::runtime_error("cannot write " + host);
     }
 
-    std::string home_;
-    std::string prefix_;
+    std::string m_home;
+    std::string m_prefix;
     testing_support::ScopedEnv home_env_;
     testing_support::ScopedEnv prefix_env_;
 };

@@ -25,20 +25,20 @@ using testing_support::TempDir;
 class FileSizeLimit {
   public:
     explicit FileSizeLimit(rlim_t bytes) {
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
     }
 
   private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
 };
 
 // The simulator and the program's data folder, for copies both ways.

@@ -27,24 +27,24 @@ class Scratch {
     Scratch() {
         char base[MAX_PATH + 1];
         const DWORD length = GetTempPathA(sizeof base, base);
-        path_ = std::string(base, length) + "brontara-ini-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++counter_);
-        fs::create_directory(path_);
+        m_path = std::string(base, length) + "brontara-ini-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++m_counter);
+        fs::create_directory(m_path);
     }
     ~Scratch() {
         std::error_code ec;
-        fs::remove_all(path_, ec);
+        fs::remove_all(m_path, ec);
     }
     std::string file(const std::string& name, const std::string& bytes) const {
-        const std::string path = path_ + "\\" + name;
+        const std::string path = m_path + "\\" + name;
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
-    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+    std::string operator/(const std::string& name) const { return m_path + "\\" + name; }
 
   private:
-    std::string path_;
-    static inline int counter_ = 0;
+    std::string m_path;
+    static inline int m_counter = 0;
 };
 
 bool underWine() {

@@ -25,41 +25,41 @@ using testing_support::XvfbServer;
 
 class WindowFinderTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { server_ = new XvfbServer; }
+    static void SetUpTestSuite() { m_server = new XvfbServer; }
     static void TearDownTestSuite() {
-        delete server_;
-        server_ = nullptr;
+        delete m_server;
+        m_server = nullptr;
     }
 
     void SetUp() override {
-        if (!server_->running()) GTEST_SKIP() << "no X server for this test: " << server_->whyNot();
-        display_.emplace("DISPLAY", server_->display());
-        sibling_ = std::make_unique<XvfbClient>(server_->display());
-        ASSERT_TRUE(sibling_->connected());
+        if (!m_server->running()) GTEST_SKIP() << "no X server for this test: " << m_server->whyNot();
+        m_display.emplace("DISPLAY", m_server->display());
+        m_sibling = std::make_unique<XvfbClient>(m_server->display());
+        ASSERT_TRUE(m_sibling->connected());
     }
 
     void TearDown() override {
-        sibling_.reset();
-        display_.reset();
+        m_sibling.reset();
+        m_display.reset();
     }
 
     // A mapped top-level window with the given WM_NAME and protocols.
     xcb_window_t siblingWindow(const std::string& title, const std::vector<std::uint32_t>& protocols) {
-        const xcb_window_t window = sibling_->createWindow();
-        sibling_->setWmName(window, title);
-        if (!protocols.empty()) sibling_->setProtocols(window, protocols);
-        sibling_->map(window);
-        sibling_->sync();
+        const xcb_window_t window = m_sibling->createWindow();
+        m_sibling->setWmName(window, title);
+        if (!protocols.empty()) m_sibling->setProtocols(window, protocols);
+        m_sibling->map(window);
+        m_sibling->sync();
         return window;
     }
 
-    static const XvfbServer& server() { return *server_; }
-    XvfbClient& sibling() { return *sibling_; }
+    static const XvfbServer& server() { return *m_server; }
+    XvfbClient& sibling() { return *m_sibling; }
 
   private:
-    static inline XvfbServer* server_ = nullptr;
-    std::optional<ScopedEnv> display_;
-    std::unique_ptr<XvfbClient> sibling_;
+    static inline XvfbServer* m_server = nullptr;
+    std::optional<ScopedEnv> m_display;
+    std::unique_ptr<XvfbClient> m_sibling;
 };
 
 TEST_F(WindowFinderTest, FindsTheSiblingAndSendsItDeleteWindow) {

@@ -38,21 +38,21 @@ class TempFolder {
     TempFolder() {
         char base[MAX_PATH + 1];
         const DWORD length = GetTempPathA(sizeof base, base);
-        path_ = std::string(base, length) + "brontara-test-" + uniqueSuffix();
-        if (!CreateDirectoryA(path_.c_str(), nullptr)) throw std::runtime_error("cannot create " + path_);
+        m_path = std::string(base, length) + "brontara-test-" + uniqueSuffix();
+        if (!CreateDirectoryA(m_path.c_str(), nullptr)) throw std::runtime_error("cannot create " + m_path);
     }
     ~TempFolder() {
         std::error_code ec;
-        for (auto it = fs::recursive_directory_iterator(path_, ec);
+        for (auto it = fs::recursive_directory_iterator(m_path, ec);
              !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
             SetFileAttributesA(it->path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
-        fs::remove_all(path_, ec);
+        fs::remove_all(m_path, ec);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string operator/(const std::string& relative) const { return path_ + "\\" + relative; }
-    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& relative) const { return m_path + "\\" + relative; }
+    const std::string& path() const { return m_path; }
 
     void write(const std::string& relative, const std::string& content, DWORD attributes = 0) const {
         const std::string file = *this / relative;
@@ -91,13 +91,13 @@ class TempFolder {
     // Every name in the folder, for spotting a staged file left behind.
     std::vector<std::string> names() const {
         std::vector<std::string> result;
-        for (const auto& entry : fs::directory_iterator(path_))
+        for (const auto& entry : fs::directory_iterator(m_path))
             result.push_back(entry.path().filename().string());
         return result;
     }
 
   private:
-    std::string path_;
+    std::string m_path;
 };
 
 // --- Directory search -------------------------------------------------------
@@ -471,21 +471,21 @@ class Process {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &info_))
+                            &startup, &m_info))
             throw std::runtime_error("cannot start " + commandLine);
-        CloseHandle(info_.hThread);
+        CloseHandle(m_info.hThread);
     }
     ~Process() {
-        TerminateProcess(info_.hProcess, 1);
-        WaitForSingleObject(info_.hProcess, 10000);
-        CloseHandle(info_.hProcess);
+        TerminateProcess(m_info.hProcess, 1);
+        WaitForSingleObject(m_info.hProcess, 10000);
+        CloseHandle(m_info.hProcess);
     }
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
-    HANDLE handle() const { return info_.hProcess; }
+    HANDLE handle() const { return m_info.hProcess; }
 
   private:
-    PROCESS_INFORMATION info_{};
+    PROCESS_INFORMATION m_info{};
 };
 
 // The other process is this test program started with --hold-claim (see main).
@@ -520,28 +520,28 @@ int holdClaim(const std::string& name) {
 // A key under HKLM\Software in one registry view, deleted again afterwards.
 class TestKey {
   public:
-    TestKey(const std::string& path, REGSAM view) : path_(path), view_(view) {
+    TestKey(const std::string& path, REGSAM view) : m_path(path), m_view(view) {
         if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr,
-                            &key_, nullptr) != ERROR_SUCCESS)
+                            &m_key, nullptr) != ERROR_SUCCESS)
             throw std::runtime_error("cannot create HKLM\\" + path);
     }
     ~TestKey() {
-        RegCloseKey(key_);
-        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, path_.c_str(), view_, 0);
+        RegCloseKey(m_key);
+        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, m_path.c_str(), m_view, 0);
     }
     TestKey(const TestKey&) = delete;
     TestKey& operator=(const TestKey&) = delete;
 
     void set(const std::string& name, DWORD type, const std::string& data) const {
-        if (RegSetValueExA(key_, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+        if (RegSetValueExA(m_key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
                            static_cast<DWORD>(data.size())) != ERROR_SUCCESS)
             throw std::runtime_error("cannot set " + name);
     }
 
   private:
-    std::string path_;
-    REGSAM view_;
-    HKEY key_ = nullptr;
+    std::string m_path;
+    REGSAM m_view;
+    HKEY m_key = nullptr;
 };
 
 std::string testKeyPath() {
@@ -663,18 +663,18 @@ class TestWindow {
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = "BrontaraTestWindow";
         RegisterClassA(&windowClass); // fails harmlessly when registered already
-        window_ = CreateWindowExA(0, windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 200,
+        m_window = CreateWindowExA(0, windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 200,
                                   100, nullptr, nullptr, windowClass.hInstance, nullptr);
-        if (!window_) throw std::runtime_error("cannot create a window");
+        if (!m_window) throw std::runtime_error("cannot create a window");
     }
     ~TestWindow() {
-        if (IsWindow(window_)) DestroyWindow(window_);
+        if (IsWindow(m_window)) DestroyWindow(m_window);
     }
     TestWindow(const TestWindow&) = delete;
     TestWindow& operator=(const TestWindow&) = delete;
 
-    WindowId id() const { return reinterpret_cast<std::uintptr_t>(window_); }
-    bool alive() const { return IsWindow(window_) != 0; }
+    WindowId id() const { return reinterpret_cast<std::uintptr_t>(m_window); }
+    bool alive() const { return IsWindow(m_window) != 0; }
     static int closeRequests;
     // Handles what is queued, as the other program's message loop would.
     static void pumpMessages() {
@@ -690,7 +690,7 @@ class TestWindow {
         if (message == WM_CLOSE) ++closeRequests;
         return DefWindowProcA(window, message, w, l); // WM_CLOSE: destroys the window
     }
-    HWND window_ = nullptr;
+    HWND m_window = nullptr;
 };
 int TestWindow::closeRequests = 0;
 

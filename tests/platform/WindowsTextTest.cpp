@@ -45,27 +45,27 @@ class WideTempFolder {
     WideTempFolder() {
         wchar_t base[MAX_PATH + 1];
         const DWORD length = GetTempPathW(MAX_PATH + 1, base);
-        wide_ =
+        m_wide =
             std::wstring(base, length) + L"brontara-" + wideAscii(uniqueSuffix()) + L" " + kSimulatorNameWide;
-        if (!CreateDirectoryW(wide_.c_str(), nullptr)) throw std::runtime_error("cannot create a folder");
-        const int size = WideCharToMultiByte(CP_UTF8, 0, wide_.c_str(), -1, nullptr, 0, nullptr, nullptr);
-        utf8_.resize(size);
-        WideCharToMultiByte(CP_UTF8, 0, wide_.c_str(), -1, utf8_.data(), size, nullptr, nullptr);
-        utf8_.resize(size - 1);
+        if (!CreateDirectoryW(m_wide.c_str(), nullptr)) throw std::runtime_error("cannot create a folder");
+        const int size = WideCharToMultiByte(CP_UTF8, 0, m_wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        m_utf8.resize(size);
+        WideCharToMultiByte(CP_UTF8, 0, m_wide.c_str(), -1, m_utf8.data(), size, nullptr, nullptr);
+        m_utf8.resize(size - 1);
     }
     ~WideTempFolder() {
         std::error_code ec;
-        fs::remove_all(fs::path(wide_), ec);
+        fs::remove_all(fs::path(m_wide), ec);
     }
     WideTempFolder(const WideTempFolder&) = delete;
     WideTempFolder& operator=(const WideTempFolder&) = delete;
 
-    std::string operator/(const std::string& relative) const { return utf8_ + "\\" + relative; }
-    std::wstring wide(const std::wstring& relative) const { return wide_ + L"\\" + relative; }
+    std::string operator/(const std::string& relative) const { return m_utf8 + "\\" + relative; }
+    std::wstring wide(const std::wstring& relative) const { return m_wide + L"\\" + relative; }
 
   private:
-    std::wstring wide_;
-    std::string utf8_;
+    std::wstring m_wide;
+    std::string m_utf8;
 };
 
 bool existsWide(const std::wstring& path) {
@@ -126,16 +126,16 @@ TEST(WindowsText, TextThatIsNotUtf8NamesNothing) {
 class HeldOpen {
   public:
     explicit HeldOpen(const std::wstring& path)
-        : handle_(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+        : m_handle(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr)) {
-        if (handle_ == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot hold the file open");
+        if (m_handle == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot hold the file open");
     }
-    ~HeldOpen() { CloseHandle(handle_); }
+    ~HeldOpen() { CloseHandle(m_handle); }
     HeldOpen(const HeldOpen&) = delete;
     HeldOpen& operator=(const HeldOpen&) = delete;
 
   private:
-    HANDLE handle_;
+    HANDLE m_handle;
 };
 
 std::optional<std::string> readUnheld(const WideTempFolder& dir, const std::string& name) {

@@ -19,8 +19,8 @@ class XvfbClient {
     XvfbClient(const XvfbClient&) = delete;
     XvfbClient& operator=(const XvfbClient&) = delete;
 
-    bool connected() const { return connection_ != nullptr; }
-    xcb_window_t root() const { return root_; }
+    bool connected() const { return m_connection != nullptr; }
+    xcb_window_t root() const { return m_root; }
     xcb_atom_t atom(const char* name);
 
     // An unmapped window, top-level unless a parent is given.
@@ -57,10 +57,10 @@ class XvfbClient {
     std::optional<xcb_client_message_event_t> waitForClientMessage(std::chrono::milliseconds timeout);
 
   private:
-    xcb_connection_t* connection_ = nullptr;
-    xcb_window_t root_ = XCB_WINDOW_NONE;
-    xcb_visualid_t visual_ = 0;
-    std::vector<xcb_window_t> windows_;
+    xcb_connection_t* m_connection = nullptr;
+    xcb_window_t m_root = XCB_WINDOW_NONE;
+    xcb_visualid_t m_visual = 0;
+    std::vector<xcb_window_t> m_windows;
 };
 
 } // namespace testing_support

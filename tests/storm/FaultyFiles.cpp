@@ -34,31 +34,31 @@ bool FaultyFiles::failed(Call call) {
 }
 
 bool FaultyFiles::fileExists(const std::string& path) {
-    return !failed({Op::FileExists, path}) && real_.fileExists(path);
+    return !failed({Op::FileExists, path}) && m_real.fileExists(path);
 }
 bool FaultyFiles::copyFile(const std::string& from, const std::string& to, bool failIfExists, bool durable) {
     return !failed({Op::Copy, from, to, failIfExists, durable}) &&
-           real_.copyFile(from, to, failIfExists, durable);
+           m_real.copyFile(from, to, failIfExists, durable);
 }
 bool FaultyFiles::deleteFile(const std::string& path, bool durable) {
-    return !failed({Op::Delete, path, "", false, durable}) && real_.deleteFile(path, durable);
+    return !failed({Op::Delete, path, "", false, durable}) && m_real.deleteFile(path, durable);
 }
 bool FaultyFiles::createDirectory(const std::string& path, bool durable) {
-    return !failed({Op::CreateDirectory, path, "", false, durable}) && real_.createDirectory(path, durable);
+    return !failed({Op::CreateDirectory, path, "", false, durable}) && m_real.createDirectory(path, durable);
 }
 bool FaultyFiles::sameContents(const std::string& a, const std::string& b) {
-    return !failed({Op::SameContents, a, b}) && real_.sameContents(a, b);
+    return !failed({Op::SameContents, a, b}) && m_real.sameContents(a, b);
 }
 std::optional<std::string> FaultyFiles::readFile(const std::string& path) {
     if (failed({Op::Read, path})) return std::nullopt;
-    return real_.readFile(path);
+    return m_real.readFile(path);
 }
 bool FaultyFiles::writeFileAtomically(const std::string& path, const std::string& text, bool synced) {
     return !failed({Op::WriteAtomically, path, "", false, synced}) &&
-           real_.writeFileAtomically(path, text, synced);
+           m_real.writeFileAtomically(path, text, synced);
 }
 bool FaultyFiles::moveEntry(const std::string& from, const std::string& to) {
-    return !failed({Op::Move, from, to}) && real_.moveEntry(from, to);
+    return !failed({Op::Move, from, to}) && m_real.moveEntry(from, to);
 }
 
 } // namespace storm_test

@@ -38,7 +38,7 @@ class FaultyFiles : public storm::StormFiles {
 
   private:
     bool failed(Call call);
-    storm::PlatformStormFiles real_;
+    storm::PlatformStormFiles m_real;
 };
 
 // True when a Windows-style path text, compared without regard to case and

@@ -44,8 +44,8 @@ class MainWindowStormTest : public testing::Test {
         storm_test::writeSettings(fx);
     }
     StormWindow& window() {
-        if (!window_) window_ = std::make_unique<StormWindow>(fx, platform, files_);
-        return *window_;
+        if (!m_window) m_window = std::make_unique<StormWindow>(fx, platform, m_files);
+        return *m_window;
     }
     // The simulator and the data folder, byte for byte.
     auto everything() const {
@@ -54,8 +54,8 @@ class MainWindowStormTest : public testing::Test {
 
     StormFixture fx;
     ScriptedPlatform platform;
-    storm::StormFiles* files_ = nullptr;
-    std::unique_ptr<StormWindow> window_;
+    storm::StormFiles* m_files = nullptr;
+    std::unique_ptr<StormWindow> m_window;
 };
 
 TEST_F(MainWindowStormTest, AFullStormCycleAsTheUserDoesIt) {
@@ -272,7 +272,7 @@ TEST_F(MainWindowStormTest, AFailedBackupShowsItsBoxAndLeavesEverythingAsItWas) 
         return c.op == FaultyFiles::Op::Copy &&
                storm_test::pathEndsWith(c.to, "Back_up\\Sounds\\rain_in.sms");
     };
-    files_ = &faulty;
+    m_files = &faulty;
     StormWindow& w = window();
     const auto before = fx.simulatorSnapshot();
     w.make("Zonnedal");

@@ -41,17 +41,17 @@ bool PowerCutFiles::change(const std::string& path, bool durable, bool folder, M
     const bool made = make();
     if (made) {
         if (durable)
-            for (Change& earlier : log_)
+            for (Change& earlier : m_log)
                 if (earlier.hostPath == c.hostPath) earlier.onDisk = true;
         c.onDisk = durable;
-        log_.push_back(std::move(c));
+        m_log.push_back(std::move(c));
     }
     if (++changes == cutAfter) throw PowerCut{};
     return made;
 }
 
 void PowerCutFiles::loseUnflushed() {
-    for (auto it = log_.rbegin(); it != log_.rend(); ++it) {
+    for (auto it = m_log.rbegin(); it != m_log.rend(); ++it) {
         if (it->onDisk) continue;
         std::error_code ec;
         if (it->createdFolder)
@@ -61,46 +61,46 @@ void PowerCutFiles::loseUnflushed() {
         else
             putBytes(it->hostPath, it->before);
     }
-    log_.clear();
+    m_log.clear();
 }
 
 void PowerCutFiles::settle() {
-    log_.clear();
+    m_log.clear();
 }
 
 bool PowerCutFiles::fileExists(const std::string& path) {
-    return real_.fileExists(path);
+    return m_real.fileExists(path);
 }
 
 bool PowerCutFiles::copyFile(const std::string& from, const std::string& to, bool failIfExists,
                              bool durable) {
-    return change(to, durable, false, [&] { return real_.copyFile(from, to, failIfExists, durable); });
+    return change(to, durable, false, [&] { return m_real.copyFile(from, to, failIfExists, durable); });
 }
 
 bool PowerCutFiles::deleteFile(const std::string& path, bool durable) {
-    return change(path, durable, false, [&] { return real_.deleteFile(path, durable); });
+    return change(path, durable, false, [&] { return m_real.deleteFile(path, durable); });
 }
 
 bool PowerCutFiles::createDirectory(const std::string& path, bool durable) {
-    return change(path, durable, true, [&] { return real_.createDirectory(path, durable); });
+    return change(path, durable, true, [&] { return m_real.createDirectory(path, durable); });
 }
 
 bool PowerCutFiles::sameContents(const std::string& a, const std::string& b) {
-    return real_.sameContents(a, b);
+    return m_real.sameContents(a, b);
 }
 
 std::optional<std::string> PowerCutFiles::readFile(const std::string& path) {
-    return real_.readFile(path);
+    return m_real.readFile(path);
 }
 
 bool PowerCutFiles::writeFileAtomically(const std::string& path, const std::string& text, bool synced) {
-    return change(path, synced, false, [&] { return real_.writeFileAtomically(path, text, synced); });
+    return change(path, synced, false, [&] { return m_real.writeFileAtomically(path, text, synced); });
 }
 
 bool PowerCutFiles::moveEntry(const std::string& from, const std::string& to) {
     const std::string source = hostOf(from);
-    const bool moved = real_.moveEntry(from, to);
-    if (moved) log_.push_back({hostOf(to), std::nullopt, false, source, false});
+    const bool moved = m_real.moveEntry(from, to);
+    if (moved) m_log.push_back({hostOf(to), std::nullopt, false, source, false});
     if (++changes == cutAfter) throw PowerCut{};
     return moved;
 }

@@ -46,8 +46,8 @@ class PowerCutFiles : public storm::StormFiles {
     };
     // Records the state of a path before a change, makes the change, and lets the power fail after it.
     template <typename Make> bool change(const std::string& path, bool durable, bool folder, Make make);
-    storm::PlatformStormFiles real_;
-    std::vector<Change> log_;
+    storm::PlatformStormFiles m_real;
+    std::vector<Change> m_log;
 };
 
 } // namespace storm_test

@@ -25,11 +25,11 @@ namespace {
 // Unmounts when the test ends, before the temporary folder is removed.
 class Mount {
   public:
-    Mount(const std::string& target) : target_(target) {}
-    ~Mount() { umount2(target_.c_str(), MNT_DETACH); }
+    Mount(const std::string& target) : m_target(target) {}
+    ~Mount() { umount2(m_target.c_str(), MNT_DETACH); }
 
   private:
-    std::string target_;
+    std::string m_target;
 };
 
 class RealFaultsTest : public testing::Test {

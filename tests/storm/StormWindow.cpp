@@ -24,42 +24,42 @@ void writeSettings(const StormFixture& fx, const std::string& language) {
 
 StormWindow::StormWindow(const StormFixture& fx, testing_support::ScriptedPlatform& platform,
                          storm::StormFiles* files, storm::StepHook hook)
-    : context_{platform, Folders{fx.programFolder()}} {
-    form_ = std::make_unique<MainWindow>(context_);
-    form_->storm().setFiles(files);
-    form_->storm().setStepHook(std::move(hook));
-    context_.guard.run([&] { form_->initialise(); });
-    context_.guard.run([&] { form_->resumeStormFromJournal(); });
-    context_.guard.run([&] { form_->reloadRoutes(); });
+    : m_context{platform, Folders{fx.programFolder()}} {
+    m_form = std::make_unique<MainWindow>(m_context);
+    m_form->storm().setFiles(files);
+    m_form->storm().setStepHook(std::move(hook));
+    m_context.guard.run([&] { m_form->initialise(); });
+    m_context.guard.run([&] { m_form->resumeStormFromJournal(); });
+    m_context.guard.run([&] { m_form->reloadRoutes(); });
 }
 
 StormWindow::~StormWindow() = default;
 
 void StormWindow::make(const std::string& route) {
-    control<QComboBox>(form_, "RouteBox")->setEditText(QString::fromStdString(route));
-    control<QPushButton>(form_, "Button1")->click();
+    control<QComboBox>(m_form, "RouteBox")->setEditText(QString::fromStdString(route));
+    control<QPushButton>(m_form, "Button1")->click();
 }
 
 void StormWindow::restore() {
-    control<QPushButton>(form_, "Button2")->click();
+    control<QPushButton>(m_form, "Button2")->click();
 }
 
 bool StormWindow::locked() const {
-    return form_->storm().isStormActive() && control<QFrame>(form_, "Panel1")->isHidden() && !control<QAction>(form_, "afsluiten1")->isEnabled() &&
-           !control<QMenu>(form_, "Opties1")->menuAction()->isVisible() &&
-           !(form_->windowFlags() & Qt::WindowCloseButtonHint) && form_->storm().journal().has_value();
+    return m_form->storm().isStormActive() && control<QFrame>(m_form, "Panel1")->isHidden() && !control<QAction>(m_form, "afsluiten1")->isEnabled() &&
+           !control<QMenu>(m_form, "Opties1")->menuAction()->isVisible() &&
+           !(m_form->windowFlags() & Qt::WindowCloseButtonHint) && m_form->storm().journal().has_value();
 }
 
 bool StormWindow::selecting() const {
-    return !form_->storm().isStormActive() && !control<QFrame>(form_, "Panel1")->isHidden() && control<QAction>(form_, "afsluiten1")->isEnabled() &&
-           control<QMenu>(form_, "Opties1")->menuAction()->isVisible() && (form_->windowFlags() & Qt::WindowCloseButtonHint) &&
-           !form_->storm().journal().has_value();
+    return !m_form->storm().isStormActive() && !control<QFrame>(m_form, "Panel1")->isHidden() && control<QAction>(m_form, "afsluiten1")->isEnabled() &&
+           control<QMenu>(m_form, "Opties1")->menuAction()->isVisible() && (m_form->windowFlags() & Qt::WindowCloseButtonHint) &&
+           !m_form->storm().journal().has_value();
 }
 
 std::vector<StormWindow::ReportLine> StormWindow::report() const {
     std::vector<ReportLine> lines;
-    if (control<QTextEdit>(form_, "RichEdit1")->document()->isEmpty()) return lines;
-    for (QTextBlock b = control<QTextEdit>(form_, "RichEdit1")->document()->begin(); b.isValid(); b = b.next()) {
+    if (control<QTextEdit>(m_form, "RichEdit1")->document()->isEmpty()) return lines;
+    for (QTextBlock b = control<QTextEdit>(m_form, "RichEdit1")->document()->begin(); b.isValid(); b = b.next()) {
         // An empty line has no fragment: its block's character format is the one in force.
         QTextCharFormat f = b.charFormat();
         for (auto it = b.begin(); !it.atEnd(); ++it)

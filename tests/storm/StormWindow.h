@@ -26,8 +26,8 @@ class StormWindow {
                 storm::StormFiles* files = nullptr, storm::StepHook hook = {});
     ~StormWindow();
 
-    MainWindow& form() { return *form_; }
-    MainWindow* operator->() { return form_.get(); }
+    MainWindow& form() { return *m_form; }
+    MainWindow* operator->() { return m_form.get(); }
 
     // Types the route into the box and presses the make button.
     void make(const std::string& route);
@@ -49,8 +49,8 @@ class StormWindow {
     std::vector<ReportLine> report() const;
 
   private:
-    AppContext context_;
-    std::unique_ptr<MainWindow> form_;
+    AppContext m_context;
+    std::unique_ptr<MainWindow> m_form;
 };
 
 } // namespace storm_test

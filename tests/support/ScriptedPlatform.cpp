@@ -13,9 +13,9 @@ int ScriptedPlatform::messageBox(const std::string& text, const std::string& cap
     boxes.push_back({text, caption, flags});
     if (onBox)
         onBox(boxes.back());
-    if (!answers_.empty()) {
-        int a = answers_.front();
-        answers_.pop_front();
+    if (!m_answers.empty()) {
+        int a = m_answers.front();
+        m_answers.pop_front();
         return a;
     }
     if ((flags & 0x0F) == platform::mb::Ok)
@@ -26,23 +26,23 @@ int ScriptedPlatform::messageBox(const std::string& text, const std::string& cap
 
 std::string ScriptedPlatform::browseForFolder(const std::string& title) {
     browseTitles.push_back(title);
-    if (folders_.empty()) {
+    if (m_folders.empty()) {
         ADD_FAILURE() << "no folder queued for the folder browser";
         return {};
     }
-    std::string f = folders_.front();
-    folders_.pop_front();
+    std::string f = m_folders.front();
+    m_folders.pop_front();
     return f;
 }
 
 int ScriptedPlatform::execModal(QDialog& dialog) {
     modalDialogs.push_back(dialog.objectName().toStdString());
-    if (modals_.empty()) {
+    if (m_modals.empty()) {
         ADD_FAILURE() << "no action queued for the modal dialog " << dialog.objectName().toStdString();
         return 0;
     }
-    auto action = std::move(modals_.front());
-    modals_.pop_front();
+    auto action = std::move(m_modals.front());
+    m_modals.pop_front();
     // Shown as the real modal run shows it, so that show and activation handlers run.
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();

@@ -24,12 +24,12 @@ public:
 
     // Answers, used in order. A box without a queued answer is answered OK
     // when it has only an OK button; a yes/no box without one fails the test.
-    void queueAnswer(int answer) { answers_.push_back(answer); }
+    void queueAnswer(int answer) { m_answers.push_back(answer); }
     // What the next modal dialog does while it is open: the action gets the
     // dialog (shown, offscreen) and returns its result.
-    void queueModal(std::function<int(QDialog&)> action) { modals_.push_back(std::move(action)); }
+    void queueModal(std::function<int(QDialog&)> action) { m_modals.push_back(std::move(action)); }
     // The next folder the browser returns ("" is a cancel).
-    void queueFolder(std::string folder) { folders_.push_back(std::move(folder)); }
+    void queueFolder(std::string folder) { m_folders.push_back(std::move(folder)); }
 
     std::vector<Box> boxes;                 // every message box, in order
     std::vector<std::string> modalDialogs;  // objectName of every dialog run modally
@@ -58,12 +58,12 @@ public:
     bool postCloseRequest(platform::WindowId window) override;
 
     // True when every queued answer, dialog action and folder was used.
-    bool allUsed() const { return answers_.empty() && modals_.empty() && folders_.empty(); }
+    bool allUsed() const { return m_answers.empty() && m_modals.empty() && m_folders.empty(); }
 
 private:
-    std::deque<int> answers_;
-    std::deque<std::function<int(QDialog&)>> modals_;
-    std::deque<std::string> folders_;
+    std::deque<int> m_answers;
+    std::deque<std::function<int(QDialog&)>> m_modals;
+    std::deque<std::string> m_folders;
 };
 
 } // namespace testing_support

@@ -48,52 +48,52 @@ void setVariable(const std::string& name, const std::optional<std::string>& valu
 
 } // namespace
 
-TempDir::TempDir() : path_(makeTemporaryFolder()) {}
+TempDir::TempDir() : m_path(makeTemporaryFolder()) {}
 
 TempDir::~TempDir() {
     std::error_code ec;
     // Tests make entries read-only; give write access back so that removal works.
-    for (auto it = fs::recursive_directory_iterator(path_, fs::directory_options::skip_permission_denied, ec);
+    for (auto it = fs::recursive_directory_iterator(m_path, fs::directory_options::skip_permission_denied, ec);
          !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
         if (!it->is_symlink(ec))
             fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     }
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(m_path, ec);
 }
 
-std::string TempDir::operator/(const std::string& relative) const { return path_ + "/" + relative; }
+std::string TempDir::operator/(const std::string& relative) const { return m_path + "/" + relative; }
 
 std::string TempDir::write(const std::string& relative, const std::string& content) const {
-    fs::path p = platform::fileSystemPath(path_ + "/" + relative);
+    fs::path p = platform::fileSystemPath(m_path + "/" + relative);
     fs::create_directories(p.parent_path());
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out << content;
     if (!out)
         throw std::runtime_error("cannot write " + p.string());
-    return path_ + "/" + relative;
+    return m_path + "/" + relative;
 }
 
 std::string TempDir::mkdir(const std::string& relative) const {
-    fs::create_directories(platform::fileSystemPath(path_ + "/" + relative));
-    return path_ + "/" + relative;
+    fs::create_directories(platform::fileSystemPath(m_path + "/" + relative));
+    return m_path + "/" + relative;
 }
 
-ScopedEnv::ScopedEnv(std::string name, const std::optional<std::string>& value) : name_(std::move(name)) {
-    if (const char* old = std::getenv(name_.c_str()))
-        old_ = old;
-    setVariable(name_, value);
+ScopedEnv::ScopedEnv(std::string name, const std::optional<std::string>& value) : m_name(std::move(name)) {
+    if (const char* old = std::getenv(m_name.c_str()))
+        m_old = old;
+    setVariable(m_name, value);
 }
 
-ScopedEnv::~ScopedEnv() { setVariable(name_, old_); }
+ScopedEnv::~ScopedEnv() { setVariable(m_name, m_old); }
 
-ScopedCurrentDir::ScopedCurrentDir(const std::string& hostPath) : old_(fs::current_path().string()) {
+ScopedCurrentDir::ScopedCurrentDir(const std::string& hostPath) : m_old(fs::current_path().string()) {
     fs::current_path(hostPath);
 }
 
 ScopedCurrentDir::~ScopedCurrentDir() {
     std::error_code ec;
-    fs::current_path(old_, ec);
+    fs::current_path(m_old, ec);
 }
 
 std::string readFile(const std::string& hostPath, bool* found) {

@@ -15,7 +15,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     // The folder's host path, without a trailing separator.
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return m_path; }
     // path() + "/" + relative
     std::string operator/(const std::string& relative) const;
 
@@ -25,7 +25,7 @@ public:
     std::string mkdir(const std::string& relative) const;
 
 private:
-    std::string path_;
+    std::string m_path;
 };
 
 // Sets (or, with nullopt, removes) an environment variable for the life of
@@ -38,8 +38,8 @@ public:
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
-    std::string name_;
-    std::optional<std::string> old_;
+    std::string m_name;
+    std::optional<std::string> m_old;
 };
 
 // Makes a folder the current directory for the life of the object.
@@ -51,7 +51,7 @@ public:
     ScopedCurrentDir& operator=(const ScopedCurrentDir&) = delete;
 
 private:
-    std::string old_;
+    std::string m_old;
 };
 
 // Reads a whole file; an empty optional-like flag through `found`.

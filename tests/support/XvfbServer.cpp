@@ -44,14 +44,14 @@ void stop(pid_t pid) {
 
 } // namespace
 
-XvfbServer::XvfbServer(std::string screen) : screen_(std::move(screen)) {
+XvfbServer::XvfbServer(std::string screen) : m_screen(std::move(screen)) {
     for (int number = 97; number <= 120 && !running(); ++number)
-        if (!tryDisplay(number) && whyNot_ == "Xvfb is not installed") return;
-    if (!running() && whyNot_.empty()) whyNot_ = "no free display from :97 to :120";
+        if (!tryDisplay(number) && m_whyNot == "Xvfb is not installed") return;
+    if (!running() && m_whyNot.empty()) m_whyNot = "no free display from :97 to :120";
 }
 
 XvfbServer::~XvfbServer() {
-    if (running()) stop(pid_);
+    if (running()) stop(m_pid);
 }
 
 bool XvfbServer::tryDisplay(int number) {
@@ -68,30 +68,30 @@ bool XvfbServer::tryDisplay(int number) {
     // -noreset: by default the server resets whenever its last client leaves,
     // and refuses connections meanwhile; tests connect and leave all the time.
     const char* argv[] = {"Xvfb",    name.c_str(), "-nolisten",  "tcp",  "-noreset",
-                          "-screen", "0",          screen_.c_str(), nullptr};
+                          "-screen", "0",          m_screen.c_str(), nullptr};
     pid_t pid = -1;
     const int failed = posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (failed) {
-        whyNot_ = failed == ENOENT ? "Xvfb is not installed"
+        m_whyNot = failed == ENOENT ? "Xvfb is not installed"
                                    : std::string("cannot start Xvfb: ") + std::strerror(failed);
         return false;
     }
 
     for (auto waited = 0ms; waited < 10000ms; waited += 20ms) {
         if (waitpid(pid, nullptr, WNOHANG) == pid) {
-            whyNot_ = "Xvfb on " + name + " ended at once";
+            m_whyNot = "Xvfb on " + name + " ended at once";
             return false;
         }
         if (exists(socket) && lockOwner(lockFile) == pid) {
-            pid_ = pid;
-            display_ = name;
+            m_pid = pid;
+            m_display = name;
             return true;
         }
         std::this_thread::sleep_for(20ms);
     }
     stop(pid);
-    whyNot_ = "Xvfb on " + name + " did not come up";
+    m_whyNot = "Xvfb on " + name + " did not come up";
     return false;
 }
 

@@ -16,17 +16,17 @@ class XvfbServer {
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
 
-    bool running() const { return pid_ > 0; }
-    const std::string& display() const { return display_; } // ":97"
-    const std::string& whyNot() const { return whyNot_; }
+    bool running() const { return m_pid > 0; }
+    const std::string& display() const { return m_display; } // ":97"
+    const std::string& whyNot() const { return m_whyNot; }
 
   private:
     bool tryDisplay(int number);
 
-    std::string screen_;
-    pid_t pid_ = -1;
-    std::string display_;
-    std::string whyNot_;
+    std::string m_screen;
+    pid_t m_pid = -1;
+    std::string m_display;
+    std::string m_whyNot;
 };
 
 } // namespace testing_support

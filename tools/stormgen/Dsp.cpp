@@ -10,7 +10,7 @@
 namespace stormgen {
 
 Biquad::Biquad(double b0, double b1, double b2, double a0, double a1, double a2)
-    : b0_(b0 / a0), b1_(b1 / a0), b2_(b2 / a0), a1_(a1 / a0), a2_(a2 / a0) {}
+    : m_b0(b0 / a0), m_b1(b1 / a0), m_b2(b2 / a0), m_a1(a1 / a0), m_a2(a2 / a0) {}
 
 Biquad Biquad::lowPass(double hz, double q) {
     const double w = dm::kTwoPi * hz / kSampleRate;

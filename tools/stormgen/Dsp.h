@@ -18,9 +18,9 @@ class Biquad {
     static Biquad bandPass(double hz, double q); // 0 dB at the centre
 
     double process(double x) {
-        const double y = b0_ * x + z1_;
-        z1_ = b1_ * x - a1_ * y + z2_;
-        z2_ = b2_ * x - a2_ * y;
+        const double y = m_b0 * x + m_z1;
+        m_z1 = m_b1 * x - m_a1 * y + m_z2;
+        m_z2 = m_b2 * x - m_a2 * y;
         return y;
     }
     void run(Signal& s) {
@@ -30,8 +30,8 @@ class Biquad {
 
   private:
     Biquad(double b0, double b1, double b2, double a0, double a1, double a2);
-    double b0_, b1_, b2_, a1_, a2_;
-    double z1_ = 0, z2_ = 0;
+    double m_b0, m_b1, m_b2, m_a1, m_a2;
+    double m_z1 = 0, m_z2 = 0;
 };
 
 // Seconds to whole samples at kSampleRate.

@@ -14,17 +14,17 @@ struct Pixel {
 class Image {
   public:
     Image(int width, int height)
-        : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height) {}
+        : m_width(width), m_height(height), m_pixels(static_cast<size_t>(width) * height) {}
 
-    int width() const { return width_; }
-    int height() const { return height_; }
-    Pixel& at(int x, int y) { return pixels_[static_cast<size_t>(y) * width_ + x]; }
-    const Pixel& at(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    Pixel& at(int x, int y) { return m_pixels[static_cast<size_t>(y) * m_width + x]; }
+    const Pixel& at(int x, int y) const { return m_pixels[static_cast<size_t>(y) * m_width + x]; }
 
   private:
-    int width_;
-    int height_;
-    std::vector<Pixel> pixels_;
+    int m_width;
+    int m_height;
+    std::vector<Pixel> m_pixels;
 };
 
 // The mipmap chain from `base` (a square of power-of-two side) down to 1 x 1,

@@ -74,8 +74,8 @@ void growBranch(Rng& rng, std::vector<Stroke>& out, double x, double y, double h
         x = nx;
         y = ny;
         if (depth < 3 && rng.uniform() < (depth == 0 ? 0.085 : 0.05)) {
-            const double side_ = rng.uniform() < 0.5 ? -1.0 : 1.0;
-            const double forkHeading = heading + side_ * rng.uniform(0.35, 0.9);
+            const double m_side = rng.uniform() < 0.5 ? -1.0 : 1.0;
+            const double forkHeading = heading + m_side * rng.uniform(0.35, 0.9);
             growBranch(rng, out, x, y, forkHeading, (length - walked) * rng.uniform(0.25, 0.6), width * 0.6,
                        strength * 0.7, depth + 1, side);
         }

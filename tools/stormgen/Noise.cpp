@@ -42,7 +42,7 @@ double fade(double t) {
 } // namespace
 
 void PeriodicNoise::gradient(int ix, int iy, double& gx, double& gy) const {
-    const std::uint64_t key = seed_ ^ (static_cast<std::uint64_t>(static_cast<std::uint32_t>(ix)) << 32) ^
+    const std::uint64_t key = m_seed ^ (static_cast<std::uint64_t>(static_cast<std::uint32_t>(ix)) << 32) ^
                               static_cast<std::uint64_t>(static_cast<std::uint32_t>(iy));
     const auto& d = kDirections[mix64(key) & 15];
     gx = d[0];
@@ -54,10 +54,10 @@ double PeriodicNoise::at(double x, double y) const {
     const double fy = std::floor(y);
     const double tx = x - fx;
     const double ty = y - fy;
-    const int x0 = wrap(static_cast<int>(fx), period_);
-    const int y0 = wrap(static_cast<int>(fy), period_);
-    const int x1 = wrap(x0 + 1, period_);
-    const int y1 = wrap(y0 + 1, period_);
+    const int x0 = wrap(static_cast<int>(fx), m_period);
+    const int y0 = wrap(static_cast<int>(fy), m_period);
+    const int x1 = wrap(x0 + 1, m_period);
+    const int y1 = wrap(y0 + 1, m_period);
 
     double gx, gy;
     gradient(x0, y0, gx, gy);
@@ -78,27 +78,27 @@ double PeriodicNoise::at(double x, double y) const {
 }
 
 TileableFbm::TileableFbm(int baseCells, int octaves, double gain, std::uint64_t seed)
-    : baseCells_(baseCells), octaves_(octaves), gain_(gain), seed_(seed) {
+    : m_baseCells(baseCells), m_octaves(octaves), m_gain(gain), m_seed(seed) {
     double amp = 1.0;
     double total = 0.0;
-    for (int o = 0; o < octaves_; ++o) {
+    for (int o = 0; o < m_octaves; ++o) {
         total += amp;
-        amp *= gain_;
+        amp *= m_gain;
     }
-    norm_ = 1.0 / total;
+    m_norm = 1.0 / total;
 }
 
 double TileableFbm::at(double u, double v) const {
     double sum = 0.0;
     double amp = 1.0;
-    int cells = baseCells_;
-    for (int o = 0; o < octaves_; ++o) {
-        const PeriodicNoise layer(cells, mix64(seed_ + 0x51ED270B27E1A1ull * (o + 1)));
+    int cells = m_baseCells;
+    for (int o = 0; o < m_octaves; ++o) {
+        const PeriodicNoise layer(cells, mix64(m_seed + 0x51ED270B27E1A1ull * (o + 1)));
         sum += amp * layer.at(u * cells, v * cells);
-        amp *= gain_;
+        amp *= m_gain;
         cells *= 2;
     }
-    return sum * norm_;
+    return sum * m_norm;
 }
 
 } // namespace stormgen

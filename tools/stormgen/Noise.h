@@ -10,19 +10,19 @@ namespace stormgen {
 class PeriodicNoise {
   public:
     // period: lattice cells per tile, in both directions.
-    PeriodicNoise(int period, std::uint64_t seed) : period_(period), seed_(seed) {}
+    PeriodicNoise(int period, std::uint64_t seed) : m_period(period), m_seed(seed) {}
 
     // Noise at lattice coordinates (x, y); roughly in [-1, 1], 0 at every
     // lattice point. Equal at (x, y), (x + period, y) and (x, y + period).
     double at(double x, double y) const;
 
-    int period() const { return period_; }
+    int period() const { return m_period; }
 
   private:
     void gradient(int ix, int iy, double& gx, double& gy) const;
 
-    int period_;
-    std::uint64_t seed_;
+    int m_period;
+    std::uint64_t m_seed;
 };
 
 // Fractal sum of periodic noise over a unit tile: u, v in [0, 1) map onto
@@ -35,11 +35,11 @@ class TileableFbm {
     double at(double u, double v) const;
 
   private:
-    int baseCells_;
-    int octaves_;
-    double gain_;
-    std::uint64_t seed_;
-    double norm_;
+    int m_baseCells;
+    int m_octaves;
+    double m_gain;
+    std::uint64_t m_seed;
+    double m_norm;
 };
 
 } // namespace stormgen

@@ -10,10 +10,10 @@ namespace stormgen {
 
 class Rng {
   public:
-    explicit Rng(std::uint64_t seed) : state_(seed) {}
+    explicit Rng(std::uint64_t seed) : m_state(seed) {}
 
     std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         return z ^ (z >> 31);
@@ -31,7 +31,7 @@ class Rng {
     double bell() { return (bipolar() + bipolar() + bipolar() + bipolar()) * 0.25; }
 
   private:
-    std::uint64_t state_;
+    std::uint64_t m_state;
 };
 
 // A stateless 64-bit mix, for hashing lattice points.

@@ -9,12 +9,12 @@ namespace stormgen {
 
 void StfWriter::open(const std::string& token, const std::string& head) {
     raw(head.empty() ? token + " (" : token + " ( " + head);
-    ++depth_;
+    ++m_depth;
 }
 
 void StfWriter::close() {
-    if (depth_ == 0) throw std::logic_error("close without open");
-    --depth_;
+    if (m_depth == 0) throw std::logic_error("close without open");
+    --m_depth;
     raw(")");
 }
 
@@ -23,13 +23,13 @@ void StfWriter::leaf(const std::string& token, const std::string& values) {
 }
 
 void StfWriter::raw(const std::string& text) {
-    lines_.push_back(std::string(static_cast<size_t>(depth_), '\t') + text);
+    m_lines.push_back(std::string(static_cast<size_t>(m_depth), '\t') + text);
 }
 
 std::vector<std::uint8_t> StfWriter::finish() const {
-    if (depth_ != 0) throw std::logic_error("a block is still open");
-    std::string text = header_ + "\r\n\r\n";
-    for (const std::string& line : lines_)
+    if (m_depth != 0) throw std::logic_error("a block is still open");
+    std::string text = m_header + "\r\n\r\n";
+    for (const std::string& line : m_lines)
         text += line + "\r\n";
     std::vector<std::uint8_t> out{0xFF, 0xFE};
     out.reserve(2 + 2 * text.size());

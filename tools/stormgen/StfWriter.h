@@ -12,7 +12,7 @@ namespace stormgen {
 class StfWriter {
   public:
     // header: the whole first line, e.g. "SIMISA@@@@@@@@@@JINX0w0t______".
-    explicit StfWriter(std::string header) : header_(std::move(header)) {}
+    explicit StfWriter(std::string header) : m_header(std::move(header)) {}
 
     // "token (" or "token ( head", then the block's contents one level deeper.
     void open(const std::string& token, const std::string& head = {});
@@ -27,9 +27,9 @@ class StfWriter {
     std::vector<std::uint8_t> finish() const;
 
   private:
-    std::string header_;
-    std::vector<std::string> lines_;
-    int depth_ = 0;
+    std::string m_header;
+    std::vector<std::string> m_lines;
+    int m_depth = 0;
 };
 
 // Text helpers that never consult the locale.

@@ -14,8 +14,10 @@ void put(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes) {
         out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
+// Byte by byte: GCC 12 takes a range insert of a literal's bytes for an overflow.
 void tag(std::vector<std::uint8_t>& out, const char* fourcc) {
-    out.insert(out.end(), fourcc, fourcc + 4);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(fourcc[i]));
 }
 
 } // namespace

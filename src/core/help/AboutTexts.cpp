@@ -35,7 +35,7 @@ const std::array<Row, 7> kRows{{
 
 AboutTexts aboutTextsFor(const Folders& folders, const std::string& language) {
     const bool builtIn = language == kBuiltInLanguage;
-    const std::string file = folders.LanguageFile(language);
+    const std::string file = folders.languageFile(language);
     AboutTexts texts;
     for (const Row& row : kRows) {
         if (builtIn)

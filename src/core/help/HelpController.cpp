@@ -18,7 +18,7 @@ void HelpController::showHelp() {
     const int answer = m_view.askHelpLanguage(std::string(kHelpLanguageQuestion), m_texts.helpQuestionTitle);
     const auto document = helpDocumentFor(answer);
     if (!document) return; // closed without a choice
-    const std::string path = m_folders.ProgramFolder + std::string(*document);
+    const std::string path = m_folders.programFolder + std::string(*document);
     // A folder of that name is no document; the other language is not tried.
     if (platform::exists(path, platform::AnyFile))
         m_platform.shellOpen(path);

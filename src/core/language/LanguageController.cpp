@@ -15,7 +15,7 @@ void LanguageController::start() {
     m_current = settings::readLanguage(m_folders);
     // Read in every case; used only when the stored language is not the built-in one.
     const Identity identity = readIdentity(m_folders, m_current);
-    buildMenu(m_folders.LanguagesFolder(), m_current);
+    buildMenu(m_folders.languagesFolder(), m_current);
     if (m_current == kBuiltInLanguage) {
         apply(m_current);
     } else {

@@ -26,7 +26,7 @@ bool isFileLanguageName(std::string_view name) {
 }
 
 std::string languageFile(const Folders& folders, const std::string& language) {
-    return isFileLanguageName(language) ? folders.LanguageFile(language) : std::string();
+    return isFileLanguageName(language) ? folders.languageFile(language) : std::string();
 }
 
 std::string readText(const Folders& folders, const std::string& language, std::string_view section,

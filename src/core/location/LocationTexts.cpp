@@ -26,7 +26,7 @@ const std::array<LocationTextRow, 10> kLocationTextTable = {{
 LocationTexts loadLocationTexts(const Folders& folders, const std::string& language) {
     LocationTexts texts;
     const bool builtIn = language == kBuiltInLanguage;
-    const std::string file = folders.LanguageFile(language);
+    const std::string file = folders.languageFile(language);
     for (const LocationTextRow& row : kLocationTextTable)
         texts.*row.target =
             builtIn ? std::string(row.dutch) : platform::ini::readString(file, row.section, row.key, "");

@@ -12,12 +12,12 @@ public:
 
     // A form became active; true when the main window's handler must run.
     bool activated(Form form) {
-        bool run = form == Form::Main && last_ != Form::Main;
-        last_ = form;
+        bool run = form == Form::Main && m_last != Form::Main;
+        m_last = form;
         return run;
     }
-    Form last() const { return last_; }
+    Form last() const { return m_last; }
 
 private:
-    Form last_ = Form::None;
+    Form m_last = Form::None;
 };

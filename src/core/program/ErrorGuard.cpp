@@ -14,6 +14,6 @@ bool ErrorGuard::run(const std::function<void()>& handler) const {
     } catch (const std::exception& e) {
         message = e.what();
     }
-    platform_.messageBox(unhandledErrorText(message), "Brontara", platform::mb::Ok | platform::mb::IconError);
+    m_platform.messageBox(unhandledErrorText(message), "Brontara", platform::mb::Ok | platform::mb::IconError);
     return false;
 }

@@ -11,10 +11,10 @@ class Platform;
 // is abandoned at that point, so no exception ever crosses Qt's event loop.
 class ErrorGuard {
 public:
-    explicit ErrorGuard(platform::Platform& platform) : platform_(platform) {}
+    explicit ErrorGuard(platform::Platform& platform) : m_platform(platform) {}
     // False when the handler was abandoned by an error.
     bool run(const std::function<void()>& handler) const;
 
 private:
-    platform::Platform& platform_;
+    platform::Platform& m_platform;
 };

@@ -12,6 +12,6 @@ std::string Folders::folderOf(const std::string& executablePath) {
 
 Folders Folders::ofExecutable() {
     Folders folders{folderOf(platform::executablePath())};
-    folders.DataHome = chooseDataHome(folders.ProgramFolder, platform::userDataFolder());
+    folders.dataHomeFolder = chooseDataHome(folders.programFolder, platform::userDataFolder());
     return folders;
 }

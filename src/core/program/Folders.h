@@ -7,17 +7,17 @@
 // itself (the portable layout) unless that cannot be written (DataHome.h).
 struct Folders {
     // The executable's folder up to and including its last separator.
-    std::string ProgramFolder;
+    std::string programFolder;
     // The folder that holds "Dump", with its last separator; empty means the program folder.
-    std::string DataHome;
+    std::string dataHomeFolder;
 
-    const std::string& dataHome() const { return DataHome.empty() ? ProgramFolder : DataHome; }
-    std::string DumpFolder() const { return dataHome() + "Dump"; }
-    std::string SettingsFile() const { return dataHome() + "Dump\\All_dat.ini"; }
-    std::string BackupFolder() const { return dataHome() + "Dump\\back_up"; }
-    std::string LanguagesFolder() const { return dataHome() + "Dump\\Languages"; }
+    const std::string& dataHome() const { return dataHomeFolder.empty() ? programFolder : dataHomeFolder; }
+    std::string dumpFolder() const { return dataHome() + "Dump"; }
+    std::string settingsFile() const { return dataHome() + "Dump\\All_dat.ini"; }
+    std::string backupFolder() const { return dataHome() + "Dump\\back_up"; }
+    std::string languagesFolder() const { return dataHome() + "Dump\\Languages"; }
     // The file of a language other than the built-in one.
-    std::string LanguageFile(const std::string& language) const {
+    std::string languageFile(const std::string& language) const {
         return dataHome() + "Dump\\Languages\\" + language + ".lng";
     }
 

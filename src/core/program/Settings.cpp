@@ -7,22 +7,22 @@ namespace settings {
 
 namespace ini = platform::ini;
 
-std::string readLanguage(const Folders& f) { return ini::readString(f.SettingsFile(), "Programma", "Taalkeuze", ""); }
+std::string readLanguage(const Folders& f) { return ini::readString(f.settingsFile(), "Programma", "Taalkeuze", ""); }
 
-bool readLanguageAnswered(const Folders& f) { return ini::readBool(f.SettingsFile(), "Programma", "Taalscherm", false); }
+bool readLanguageAnswered(const Folders& f) { return ini::readBool(f.settingsFile(), "Programma", "Taalscherm", false); }
 
 std::string readSimulatorFolder(const Folders& f) {
-    return ini::readString(f.SettingsFile(), "msts locatie", "Pad", "");
+    return ini::readString(f.settingsFile(), "msts locatie", "Pad", "");
 }
 
 void writeLanguage(const Folders& f, const std::string& language) {
-    ini::writeString(f.SettingsFile(), "Programma", "Taalkeuze", language);
+    ini::writeString(f.settingsFile(), "Programma", "Taalkeuze", language);
 }
 
-void writeLanguageAnswered(const Folders& f) { ini::writeBool(f.SettingsFile(), "Programma", "Taalscherm", true); }
+void writeLanguageAnswered(const Folders& f) { ini::writeBool(f.settingsFile(), "Programma", "Taalscherm", true); }
 
 void writeSimulatorFolder(const Folders& f, const std::string& folder) {
-    ini::writeString(f.SettingsFile(), "msts locatie", "Pad", folder);
+    ini::writeString(f.settingsFile(), "msts locatie", "Pad", folder);
 }
 
 } // namespace settings

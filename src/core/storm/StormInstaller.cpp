@@ -43,7 +43,7 @@ std::string_view stepName(Step step) {
 }
 
 InstallResult StormInstaller::install(const StormRecord& record) {
-    const StormPlan plan = StormPlan::make(programFolder_, record);
+    const StormPlan plan = StormPlan::make(m_programFolder, record);
     const std::string journalFile = plan.journal;
     const auto interrupted = [](const StormJournal& j) {
         return InstallResult{InstallOutcome::Interrupted, j};
@@ -60,25 +60,25 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     // What existed before decides, when restoring, between copying a back-up
     // back and deleting a file that the storm brought.
     for (const ReplacedFile& f : plan.rainEnvFiles)
-        journal.rainEnvExisted.push_back(files_.fileExists(f.target));
+        journal.rainEnvExisted.push_back(m_files.fileExists(f.target));
     for (std::size_t i = 0; i < 2; ++i)
-        journal.rainSoundExisted[i] = files_.fileExists(plan.soundSources[i].target);
+        journal.rainSoundExisted[i] = m_files.fileExists(plan.soundSources[i].target);
     // On the disk before the first texture or sound is added, so that no power cut leaves them unrecorded.
     const auto text = journal.toText();
-    if (!text || !files_.writeFileAtomically(journalFile, *text, true))
+    if (!text || !m_files.writeFileAtomically(journalFile, *text, true))
         return {InstallOutcome::BackupFailed, journal};
     if (!reached(Step::WriteJournal)) return interrupted(journal);
 
     // Fail harmlessly when the folders exist. A back-up lives only as long as the folder entry that holds it.
-    files_.createDirectory(plan.routeBackupFolder, true);
+    m_files.createDirectory(plan.routeBackupFolder, true);
     if (!reached(Step::CreateRouteBackupFolder)) return interrupted(journal);
-    files_.createDirectory(plan.soundsBackupFolder, true);
+    m_files.createDirectory(plan.soundsBackupFolder, true);
     if (!reached(Step::CreateSoundsBackupFolder)) return interrupted(journal);
 
     std::vector<const ReplacedFile*> envFiles;
     for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i) {
         envFiles.push_back(&plan.rainEnvFiles[i]);
-        files_.copyFile(plan.rainEnvFiles[i].target, plan.rainEnvFiles[i].backup, false, true);
+        m_files.copyFile(plan.rainEnvFiles[i].target, plan.rainEnvFiles[i].backup, false, true);
         if (!reached(Step::BackUpRainEnv, i)) return interrupted(journal);
     }
     if (!backupsMatch(envFiles, journal.rainEnvExisted)) return undo(plan, journal);
@@ -86,18 +86,18 @@ InstallResult StormInstaller::install(const StormRecord& record) {
 
     // Storm textures and sounds never overwrite what is there.
     for (std::size_t i = 0; i < plan.textures.size(); ++i) {
-        if (files_.copyFile(plan.textures[i].source, plan.textures[i].target, true, false))
+        if (m_files.copyFile(plan.textures[i].source, plan.textures[i].target, true, false))
             journal.addedTextures.push_back(plan.textures[i].name);
         if (!reached(Step::CopyTexture, i)) return interrupted(journal);
     }
     for (std::size_t i = 0; i < plan.thunderSounds.size(); ++i) {
-        if (files_.copyFile(plan.thunderSounds[i].source, plan.thunderSounds[i].target, true, false))
+        if (m_files.copyFile(plan.thunderSounds[i].source, plan.thunderSounds[i].target, true, false))
             journal.addedSounds.push_back(plan.thunderSounds[i].name);
         if (!reached(Step::CopyThunderSound, i)) return interrupted(journal);
     }
 
     for (std::size_t i = 0; i < 2; ++i) {
-        files_.copyFile(plan.soundSources[i].target, plan.soundSources[i].backup, false, true);
+        m_files.copyFile(plan.soundSources[i].target, plan.soundSources[i].backup, false, true);
         if (!reached(Step::BackUpSoundSource, i)) return interrupted(journal);
     }
     if (!backupsMatch({&plan.soundSources[0], &plan.soundSources[1]},
@@ -109,18 +109,18 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     // after every back-up it vouches for.
     journal.stage = StormJournal::Stage::Replacing;
     const auto replacing = journal.toText();
-    if (!replacing || !files_.writeFileAtomically(journalFile, *replacing, true)) {
+    if (!replacing || !m_files.writeFileAtomically(journalFile, *replacing, true)) {
         journal.stage = StormJournal::Stage::BackingUp;
         return undo(plan, journal);
     }
     if (!reached(Step::MarkReplacing)) return interrupted(journal);
 
     for (std::size_t i = 0; i < 2; ++i) {
-        files_.copyFile(plan.soundSources[i].stormVersion, plan.soundSources[i].target, false, false);
+        m_files.copyFile(plan.soundSources[i].stormVersion, plan.soundSources[i].target, false, false);
         if (!reached(Step::ReplaceSoundSource, i)) return interrupted(journal);
     }
     for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i) {
-        files_.copyFile(plan.rainEnvFiles[i].stormVersion, plan.rainEnvFiles[i].target, false, false);
+        m_files.copyFile(plan.rainEnvFiles[i].stormVersion, plan.rainEnvFiles[i].target, false, false);
         if (!reached(Step::ReplaceRainEnv, i)) return interrupted(journal);
     }
     return {InstallOutcome::Installed, journal};
@@ -130,7 +130,7 @@ bool StormInstaller::backupsMatch(const std::vector<const ReplacedFile*>& replac
                                   const std::vector<bool>& existed) {
     // A file the simulator does not have needs no back-up: restoring deletes what the storm put there.
     for (std::size_t i = 0; i < replaced.size(); ++i)
-        if (existed[i] && !files_.sameContents(replaced[i]->target, replaced[i]->backup)) return false;
+        if (existed[i] && !m_files.sameContents(replaced[i]->target, replaced[i]->backup)) return false;
     return true;
 }
 
@@ -138,12 +138,12 @@ InstallResult StormInstaller::undo(const StormPlan& plan, StormJournal journal) 
     for (const AddedFile& f : plan.textures)
         if (std::find(journal.addedTextures.begin(), journal.addedTextures.end(), f.name) !=
             journal.addedTextures.end())
-            files_.deleteFile(f.target, false);
+            m_files.deleteFile(f.target, false);
     for (const AddedFile& f : plan.thunderSounds)
         if (std::find(journal.addedSounds.begin(), journal.addedSounds.end(), f.name) !=
             journal.addedSounds.end())
-            files_.deleteFile(f.target, false);
-    files_.deleteFile(plan.journal, false);
+            m_files.deleteFile(f.target, false);
+    m_files.deleteFile(plan.journal, false);
     return {InstallOutcome::BackupFailed, journal};
 }
 

@@ -28,18 +28,18 @@ struct InstallResult {
 class StormInstaller {
   public:
     StormInstaller(StormFiles& files, std::string programFolder, StepHook hook = {})
-        : files_(files), programFolder_(std::move(programFolder)), hook_(std::move(hook)) {}
+        : m_files(files), m_programFolder(std::move(programFolder)), m_hook(std::move(hook)) {}
 
     InstallResult install(const StormRecord& record);
 
   private:
-    bool reached(Step step, std::size_t index = 0) { return !hook_ || hook_({step, index}); }
+    bool reached(Step step, std::size_t index = 0) { return !m_hook || m_hook({step, index}); }
     bool backupsMatch(const std::vector<const ReplacedFile*>& files, const std::vector<bool>& existed);
     InstallResult undo(const StormPlan& plan, StormJournal journal);
 
-    StormFiles& files_;
-    std::string programFolder_;
-    StepHook hook_;
+    StormFiles& m_files;
+    std::string m_programFolder;
+    StepHook m_hook;
 };
 
 } // namespace storm

@@ -26,7 +26,7 @@ RestoreResult StormRestorer::restore(const StormJournal& journal) {
         result.missingSimulator = installed.simulatorFolder;
         return result;
     }
-    const StormPlan plan = StormPlan::make(programFolder_, installed);
+    const StormPlan plan = StormPlan::make(m_programFolder, installed);
     if (const auto outside = pathOutsideBounds(plan)) {
         result.notRestored.push_back(*outside);
         return result;
@@ -52,25 +52,25 @@ RestoreResult StormRestorer::restore(const StormJournal& journal) {
 
     // Every change above is on the disk: a power cut after this still finds each file put back.
     if (result.complete()) {
-        files_.deleteFile(plan.journal, true);
-        if (files_.fileExists(plan.journal)) result.notRestored.push_back(plan.journal);
+        m_files.deleteFile(plan.journal, true);
+        if (m_files.fileExists(plan.journal)) result.notRestored.push_back(plan.journal);
     }
     return result;
 }
 
 bool StormRestorer::putBack(const std::string& target, const std::string& backup, bool existed) {
     if (!existed) {
-        files_.deleteFile(target, true);
-        return !files_.fileExists(target);
+        m_files.deleteFile(target, true);
+        return !m_files.fileExists(target);
     }
     // Judged by the result: a read-only file the storm could not replace is already as it was.
-    files_.copyFile(backup, target, false, true);
-    return files_.sameContents(backup, target);
+    m_files.copyFile(backup, target, false, true);
+    return m_files.sameContents(backup, target);
 }
 
 void StormRestorer::remove(const std::string& target, bool added, RestoreResult& result) {
-    files_.deleteFile(target, true);
-    if (added && files_.fileExists(target)) result.notRestored.push_back(target);
+    m_files.deleteFile(target, true);
+    if (added && m_files.fileExists(target)) result.notRestored.push_back(target);
 }
 
 KeptAside keepAside(StormFiles& files, const std::string& programFolder, const std::string& stamp) {

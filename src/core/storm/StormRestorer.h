@@ -28,7 +28,7 @@ struct RestoreResult {
 class StormRestorer {
   public:
     StormRestorer(StormFiles& files, std::string programFolder)
-        : files_(files), programFolder_(std::move(programFolder)) {}
+        : m_files(files), m_programFolder(std::move(programFolder)) {}
 
     RestoreResult restore(const StormJournal& journal);
 
@@ -36,8 +36,8 @@ class StormRestorer {
     bool putBack(const std::string& target, const std::string& backup, bool existed);
     void remove(const std::string& target, bool added, RestoreResult& result);
 
-    StormFiles& files_;
-    std::string programFolder_;
+    StormFiles& m_files;
+    std::string m_programFolder;
 };
 
 struct KeptAside {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/LinkCursor.h"
 
-#include "gui/Pictures.h"
+#include "gui/widgets/Pictures.h"
 
 #include <QGuiApplication>
 #include <QPixmap>

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/LinkLabel.h"
 
-#include "gui/AppContext.h"
-#include "gui/AccessibleControls.h"
+#include "core/program/ErrorGuard.h"
+#include "platform/Platform.h"
+#include "gui/widgets/AccessibleControls.h"
 #include "gui/widgets/LinkCursor.h"
 #include "platform/Platform.h"
 
@@ -19,16 +20,17 @@ constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
 
 } // namespace
 
-LinkLabel::LinkLabel(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+LinkLabel::LinkLabel(platform::Platform& platform, const ErrorGuard& guard, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_guard(guard) {
     registerLinkCursor();
     registerAccessibleControls();
     setFocusPolicy(Qt::TabFocus);
-    color_ = palette().color(QPalette::Window);
-    hoverColor_ = color_;
+    m_color = palette().color(QPalette::Window);
+    m_hoverColor = m_color;
 }
 
 void LinkLabel::setCaption(const QString& caption) {
-    caption_ = caption;
+    m_caption = caption;
     fitToCaption();
     update();
     QAccessibleEvent named(this, QAccessible::NameChanged);
@@ -36,76 +38,76 @@ void LinkLabel::setCaption(const QString& caption) {
 }
 
 void LinkLabel::setLinkActive(bool active) {
-    active_ = active;
+    m_active = active;
     if (!active) leaveHover();
 }
 
 void LinkLabel::setColor(const QColor& color) {
-    color_ = color;
+    m_color = color;
     update();
 }
 
 void LinkLabel::setFontColor(const QColor& color) {
-    fontColor_ = color;
+    m_fontColor = color;
     update();
 }
 
 void LinkLabel::setHoverColor(const QColor& color) {
-    hoverColor_ = color;
+    m_hoverColor = color;
     update();
 }
 
 void LinkLabel::setHoverFontColor(const QColor& color) {
-    hoverFontColor_ = color;
+    m_hoverFontColor = color;
     update();
 }
 
 void LinkLabel::setShowShadow(bool show) {
-    showShadow_ = show;
+    m_showShadow = show;
     update();
 }
 
 void LinkLabel::setTransparent(bool transparent) {
-    transparent_ = transparent;
+    m_transparent = transparent;
     update();
 }
 
 void LinkLabel::setAutoSize(bool autoSize) {
-    autoSize_ = autoSize;
+    m_autoSize = autoSize;
     fitToCaption();
 }
 
 QSize LinkLabel::sizeHint() const {
     const QFontMetrics fm(font());
-    return {fm.horizontalAdvance(caption_) + 1, fm.height() + 1};
+    return {fm.horizontalAdvance(m_caption) + 1, fm.height() + 1};
 }
 
 void LinkLabel::fitToCaption() {
-    if (autoSize_) resize(sizeHint());
+    if (m_autoSize) resize(sizeHint());
 }
 
 std::string LinkLabel::target() const {
-    if (!isEnabled() || !active_) return {};
-    return linkTarget(type_, address_);
+    if (!isEnabled() || !m_active) return {};
+    return linkTarget(m_type, m_address);
 }
 
-void LinkLabel::Click() {
+void LinkLabel::click() {
     const std::string t = target();
-    if (!t.empty()) context_.platform.shellOpen(t);
+    if (!t.empty()) m_platform.shellOpen(t);
 }
 
 void LinkLabel::clickFromAssistiveTechnology() {
-    context_.guard.run([this] { Click(); });
+    m_guard.run([this] { click(); });
 }
 
 void LinkLabel::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
-    if (!active_ || !isEnabled() || hovered_) return;
-    hadOwnCursor_ = testAttribute(Qt::WA_SetCursor);
-    savedCursor_ = cursor();
-    pointerChanged_ = true;
+    if (!m_active || !isEnabled() || m_hovered) return;
+    m_hadOwnCursor = testAttribute(Qt::WA_SetCursor);
+    m_savedCursor = cursor();
+    m_pointerChanged = true;
     setCursor(namedCursor(kLinkCursorName));
-    hovered_ = true;
+    m_hovered = true;
     update();
 }
 
@@ -116,29 +118,29 @@ void LinkLabel::leaveEvent(QEvent* event) {
 
 void LinkLabel::leaveHover() {
     // Only a pointer shape this label changed is put back.
-    if (pointerChanged_) {
-        if (hadOwnCursor_)
-            setCursor(savedCursor_);
+    if (m_pointerChanged) {
+        if (m_hadOwnCursor)
+            setCursor(m_savedCursor);
         else
             unsetCursor();
-        pointerChanged_ = false;
+        m_pointerChanged = false;
     }
-    if (hovered_) {
-        hovered_ = false;
+    if (m_hovered) {
+        m_hovered = false;
         update();
     }
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    m_pressed = event->button() == Qt::LeftButton;
     QWidget::mousePressEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     // A click is a press and a release of the left button, both on the label.
     const bool click =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
     QWidget::mouseReleaseEvent(event);
     if (click) clickFromAssistiveTechnology();
 }
@@ -161,21 +163,21 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
 
 void LinkLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (!transparent_ || (hovered_ && hoverColor_ != color_))
-        p.fillRect(rect(), hovered_ ? hoverColor_ : color_);
+    if (!m_transparent || (m_hovered && m_hoverColor != m_color))
+        p.fillRect(rect(), m_hovered ? m_hoverColor : m_color);
     QFont f = font();
-    if (hovered_) f.setUnderline(true);
+    if (m_hovered) f.setUnderline(true);
     p.setFont(f);
     const QRect text = rect().adjusted(0, 0, -1, -1);
-    if (showShadow_) {
+    if (m_showShadow) {
         p.setPen(palette().color(QPalette::Dark));
-        p.drawText(text.translated(1, 1), kTextFlags, caption_);
+        p.drawText(text.translated(1, 1), kTextFlags, m_caption);
     }
-    p.setPen(hovered_ ? hoverFontColor_ : fontColor_);
-    p.drawText(text, kTextFlags, caption_);
+    p.setPen(m_hovered ? m_hoverFontColor : m_fontColor);
+    p.drawText(text, kTextFlags, m_caption);
     // The keyboard focus: a dotted frame around the caption, as Windows draws it.
     if (hasFocus()) {
-        p.setPen(QPen(hovered_ ? hoverFontColor_ : fontColor_, 1, Qt::DotLine));
+        p.setPen(QPen(m_hovered ? m_hoverFontColor : m_fontColor, 1, Qt::DotLine));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }

@@ -8,7 +8,10 @@
 
 #include <string>
 
-struct AppContext;
+class ErrorGuard;
+namespace platform {
+class Platform;
+}
 
 // A label that draws its caption as a link and opens its address through the
 // desktop when clicked. While the pointer is over an active link it shows the
@@ -18,27 +21,28 @@ struct AppContext;
 class LinkLabel : public QWidget {
     Q_OBJECT
   public:
-    LinkLabel(AppContext& context, QWidget* parent);
+    // Opens its target through `platform`; a click runs inside `guard`.
+    LinkLabel(platform::Platform& platform, const ErrorGuard& guard, QWidget* parent);
 
     void setCaption(const QString& caption);
-    const QString& caption() const { return caption_; }
-    void setLinkedAddress(std::string address) { address_ = std::move(address); }
-    const std::string& linkedAddress() const { return address_; }
-    void setLinkType(LinkType type) { type_ = type; }
-    LinkType linkType() const { return type_; }
+    const QString& caption() const { return m_caption; }
+    void setLinkedAddress(std::string address) { m_address = std::move(address); }
+    const std::string& linkedAddress() const { return m_address; }
+    void setLinkType(LinkType type) { m_type = type; }
+    LinkType linkType() const { return m_type; }
     void setLinkActive(bool active);
-    bool linkActive() const { return active_; }
+    bool linkActive() const { return m_active; }
 
     // Background and text colour in the normal state.
     void setColor(const QColor& color);
-    const QColor& color() const { return color_; }
+    const QColor& color() const { return m_color; }
     void setFontColor(const QColor& color);
-    const QColor& fontColor() const { return fontColor_; }
+    const QColor& fontColor() const { return m_fontColor; }
     // Background and text colour while hovered.
     void setHoverColor(const QColor& color);
-    const QColor& hoverColor() const { return hoverColor_; }
+    const QColor& hoverColor() const { return m_hoverColor; }
     void setHoverFontColor(const QColor& color);
-    const QColor& hoverFontColor() const { return hoverFontColor_; }
+    const QColor& hoverFontColor() const { return m_hoverFontColor; }
 
     // The caption drawn a second time, one pixel right and down, in the button shadow colour.
     void setShowShadow(bool show);
@@ -47,11 +51,11 @@ class LinkLabel : public QWidget {
     // The caption's size plus one pixel each way for the shadow, kept as caption and font change.
     void setAutoSize(bool autoSize);
 
-    bool isHovered() const { return hovered_; }
+    bool isHovered() const { return m_hovered; }
     // What a click opens; empty when a click opens nothing.
     std::string target() const;
     // The click: opens the target through the desktop.
-    void Click();
+    void click();
     // A screen reader's press: the click, inside the error guard.
     void clickFromAssistiveTechnology();
 
@@ -70,23 +74,24 @@ class LinkLabel : public QWidget {
     void fitToCaption();
     void leaveHover();
 
-    AppContext& context_;
-    QString caption_;
-    std::string address_;
-    LinkType type_ = LinkType::Web;
-    bool active_ = true;
-    QColor color_;
-    QColor fontColor_{Qt::black};
-    QColor hoverColor_;
-    QColor hoverFontColor_{Qt::black};
-    bool showShadow_ = false;
-    bool transparent_ = false;
-    bool autoSize_ = false;
-    bool hovered_ = false;
-    bool pressed_ = false;
+    platform::Platform& m_platform;
+    const ErrorGuard& m_guard;
+    QString m_caption;
+    std::string m_address;
+    LinkType m_type = LinkType::Web;
+    bool m_active = true;
+    QColor m_color;
+    QColor m_fontColor{Qt::black};
+    QColor m_hoverColor;
+    QColor m_hoverFontColor{Qt::black};
+    bool m_showShadow = false;
+    bool m_transparent = false;
+    bool m_autoSize = false;
+    bool m_hovered = false;
+    bool m_pressed = false;
     // The pointer shape before entering, put back on leaving: the label's own
     // cursor, or none when the parent's showed through.
-    bool pointerChanged_ = false;
-    bool hadOwnCursor_ = false;
-    QCursor savedCursor_;
+    bool m_pointerChanged = false;
+    bool m_hadOwnCursor = false;
+    QCursor m_savedCursor;
 };

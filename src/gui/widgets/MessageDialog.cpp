@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/MessageDialog.h"
 
-#include "gui/DesignFont.h"
-#include "gui/ScreenCentre.h"
+#include "gui/widgets/DesignFont.h"
+#include "gui/widgets/ScreenCentre.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -58,22 +58,22 @@ MessageDialog::MessageDialog(DialogType type, const QString& message, DialogButt
         if (!(buttons & kind.button)) continue;
         QAbstractButton* button = addButton(kind.standard);
         button->setIcon(QIcon()); // captions only, whatever the desktop theme adds
-        results_[button] = standardResultOf(kind.button);
+        m_results[button] = standardResultOf(kind.button);
         if (kind.button == defaultButtonOf(buttons)) setDefaultButton(kind.standard);
         if (kind.button == cancelButtonOf(buttons)) setEscapeButton(button);
     }
     connect(this, &QMessageBox::buttonClicked, this, [this](QAbstractButton* button) {
-        auto it = results_.find(button);
-        result_ = it == results_.end() ? dialog_result::None : it->second;
+        auto it = m_results.find(button);
+        m_result = it == m_results.end() ? dialog_result::None : it->second;
     });
 }
 
 void MessageDialog::setButtonResult(QAbstractButton* button, int result) {
-    results_[button] = result;
+    m_results[button] = result;
 }
 
 void MessageDialog::showEvent(QShowEvent* event) {
-    result_ = dialog_result::Cancel;
+    m_result = dialog_result::Cancel;
     QMessageBox::showEvent(event);
     if (event->spontaneous()) return;
     // Enter right after the dialog opens presses the default button.
@@ -84,6 +84,6 @@ void MessageDialog::showEvent(QShowEvent* event) {
 void MessageDialog::closeEvent(QCloseEvent* event) {
     // Skips the message box's own handling, which would press the Escape
     // button: a dialog closed from its title bar answers nothing.
-    result_ = dialog_result::Cancel;
+    m_result = dialog_result::Cancel;
     QDialog::closeEvent(event);
 }

@@ -20,13 +20,13 @@ class MessageDialog : public QMessageBox {
     void setButtonResult(QAbstractButton* button, int result);
     // What the last run gave: the pressed button's result, Cancel when closed
     // without one.
-    int modalResult() const { return result_; }
+    int modalResult() const { return m_result; }
 
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    std::map<QAbstractButton*, int> results_;
-    int result_ = dialog_result::Cancel;
+    std::map<QAbstractButton*, int> m_results;
+    int m_result = dialog_result::Cancel;
 };

@@ -1,34 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/PictureBox.h"
 
-#include "gui/Pictures.h"
-#include "gui/AccessibleControls.h"
+#include "gui/widgets/Pictures.h"
+#include "gui/widgets/AccessibleControls.h"
 
 #include <QPainter>
 
-PictureBox::PictureBox(const QString& pictureName, QWidget* parent) : QWidget(parent), name_(pictureName) {
+PictureBox::PictureBox(const QString& pictureName, QWidget* parent) : QWidget(parent), m_name(pictureName) {
     registerAccessibleControls();
 }
 
 void PictureBox::setStretch(bool stretch) {
-    stretch_ = stretch;
+    m_stretch = stretch;
     update();
 }
 
 void PictureBox::setTransparent(bool transparent) {
-    transparent_ = transparent;
-    shown_ = QImage();
+    m_transparent = transparent;
+    m_shown = QImage();
     update();
 }
 
 const QImage& PictureBox::picture() const {
     const qreal ratio = devicePixelRatioF();
-    if (shown_.isNull() || shownRatio_ != ratio) {
-        const QImage loaded = programPicture(name_, ratio);
-        shown_ = transparent_ ? withoutBackground(loaded) : loaded;
-        shownRatio_ = ratio;
+    if (m_shown.isNull() || m_shownRatio != ratio) {
+        const QImage loaded = programPicture(m_name, ratio);
+        m_shown = m_transparent ? withoutBackground(loaded) : loaded;
+        m_shownRatio = ratio;
     }
-    return shown_;
+    return m_shown;
 }
 
 QImage PictureBox::withoutBackground(const QImage& image) {
@@ -45,7 +45,7 @@ QImage PictureBox::withoutBackground(const QImage& image) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (stretch_)
+    if (m_stretch)
         p.drawImage(rect(), picture());
     else
         p.drawImage(QPoint(0, 0), picture());

@@ -24,9 +24,9 @@ class PictureBox : public QWidget {
   private:
     static QImage withoutBackground(const QImage& image);
 
-    QString name_;
-    bool transparent_ = false;
-    bool stretch_ = false;
-    mutable QImage shown_;         // empty until first needed
-    mutable qreal shownRatio_ = 0; // the screen's device pixel ratio it was loaded for
+    QString m_name;
+    bool m_transparent = false;
+    bool m_stretch = false;
+    mutable QImage m_shown;         // empty until first needed
+    mutable qreal m_shownRatio = 0; // the screen's device pixel ratio it was loaded for
 };

@@ -16,13 +16,13 @@ namespace {
 // which also happens when the process ends, however it ends.
 class LockFileClaim : public InstanceClaim {
   public:
-    explicit LockFileClaim(int fd) : fd_(fd) {}
-    ~LockFileClaim() override { close(fd_); }
+    explicit LockFileClaim(int fd) : m_fd(fd) {}
+    ~LockFileClaim() override { close(m_fd); }
     LockFileClaim(const LockFileClaim&) = delete;
     LockFileClaim& operator=(const LockFileClaim&) = delete;
 
   private:
-    int fd_;
+    int m_fd;
 };
 
 std::string fileNameFor(const std::string& name) {

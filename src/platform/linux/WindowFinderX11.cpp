@@ -100,7 +100,7 @@ struct Atoms {
 
 class ClientSearch {
   public:
-    ClientSearch(xcb_connection_t* c, const Atoms& atoms) : c_(c), atoms_(atoms) {}
+    ClientSearch(xcb_connection_t* c, const Atoms& atoms) : m_c(c), m_atoms(atoms) {}
 
     // The root's top-level windows, top of the stack first. Window managers
     // put each client inside a frame of their own; the client, which carries
@@ -110,13 +110,13 @@ class ClientSearch {
     // the walk missed come last.
     std::vector<xcb_window_t> topLevelWindows(xcb_window_t root) {
         std::vector<xcb_window_t> found;
-        auto top = children(c_, root);
-        for (auto it = top.rbegin(); it != top.rend() && visited_ < kMaxVisitedWindows; ++it) {
+        auto top = children(m_c, root);
+        for (auto it = top.rbegin(); it != top.rend() && m_visited < kMaxVisitedWindows; ++it) {
             const std::size_t before = found.size();
             collectClients(*it, 0, found);
             if (found.size() == before) add(*it, found);
         }
-        const Property listed = getProperty(c_, root, atoms_.netClientList, kMaxListedWindows);
+        const Property listed = getProperty(m_c, root, m_atoms.netClientList, kMaxListedWindows);
         if (listed.type == XCB_ATOM_WINDOW)
             for (std::uint32_t window : asCardinals(listed))
                 add(window, found);
@@ -125,25 +125,25 @@ class ClientSearch {
 
   private:
     void collectClients(xcb_window_t window, int depth, std::vector<xcb_window_t>& found) {
-        if (++visited_ > kMaxVisitedWindows) return;
-        if (getProperty(c_, window, atoms_.wmState, 0).type != XCB_ATOM_NONE) {
+        if (++m_visited > kMaxVisitedWindows) return;
+        if (getProperty(m_c, window, m_atoms.wmState, 0).type != XCB_ATOM_NONE) {
             add(window, found);
             return;
         }
         if (depth >= kMaxFrameDepth) return;
-        auto inner = children(c_, window);
+        auto inner = children(m_c, window);
         for (auto it = inner.rbegin(); it != inner.rend(); ++it)
             collectClients(*it, depth + 1, found);
     }
 
     void add(xcb_window_t window, std::vector<xcb_window_t>& found) {
-        if (seen_.insert(window).second) found.push_back(window);
+        if (m_seen.insert(window).second) found.push_back(window);
     }
 
-    xcb_connection_t* c_;
-    Atoms atoms_;
-    std::unordered_set<xcb_window_t> seen_;
-    std::size_t visited_ = 0;
+    xcb_connection_t* m_c;
+    Atoms m_atoms;
+    std::unordered_set<xcb_window_t> m_seen;
+    std::size_t m_visited = 0;
 };
 
 std::string latin1ToUtf8(std::string_view text) {

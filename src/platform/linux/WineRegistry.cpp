@@ -21,26 +21,26 @@ constexpr std::size_t kMaxLine = 1 << 20;
 // Reads a file line by line in fixed chunks. Lines come without "\n" or "\r\n".
 class LineReader {
   public:
-    explicit LineReader(int fd) : fd_(fd), buffer_(kChunk) {}
+    explicit LineReader(int fd) : m_fd(fd), m_buffer(kChunk) {}
 
     // False at the end of the file (or on a read error). `tooLong` marks a line
     // beyond kMaxLine, which is returned cut short.
     bool next(std::string& line, bool& tooLong) {
         line.clear();
         tooLong = false;
-        ended_ = false;
+        m_ended = false;
         bool any = false;
         for (;;) {
-            if (pos_ == end_ && !refill()) break;
+            if (m_pos == m_end && !refill()) break;
             any = true;
-            const char* start = buffer_.data() + pos_;
-            const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - pos_));
-            const std::size_t length = newline ? static_cast<std::size_t>(newline - start) : end_ - pos_;
+            const char* start = m_buffer.data() + m_pos;
+            const auto* newline = static_cast<const char*>(std::memchr(start, '\n', m_end - m_pos));
+            const std::size_t length = newline ? static_cast<std::size_t>(newline - start) : m_end - m_pos;
             append(line, start, length, tooLong);
-            pos_ += length;
+            m_pos += length;
             if (newline) {
-                ++pos_;
-                ended_ = true;
+                ++m_pos;
+                m_ended = true;
                 break;
             }
         }
@@ -50,19 +50,19 @@ class LineReader {
 
     // Whether the last line read ended with a line break. Wine ends every
     // line with one, so only a file that was cut short has a last line without.
-    bool lineEnded() const { return ended_; }
+    bool lineEnded() const { return m_ended; }
 
   private:
     static constexpr std::size_t kChunk = 64 * 1024;
 
     bool refill() {
-        pos_ = end_ = 0;
+        m_pos = m_end = 0;
         ssize_t got = 0;
         do {
-            got = ::read(fd_, buffer_.data(), buffer_.size());
+            got = ::read(m_fd, m_buffer.data(), m_buffer.size());
         } while (got < 0 && errno == EINTR);
         if (got <= 0) return false; // end of file, or a read error: nothing more
-        end_ = static_cast<std::size_t>(got);
+        m_end = static_cast<std::size_t>(got);
         return true;
     }
 
@@ -72,11 +72,11 @@ class LineReader {
         line.append(data, std::min(length, room));
     }
 
-    int fd_;
-    std::vector<char> buffer_;
-    std::size_t pos_ = 0;
-    std::size_t end_ = 0;
-    bool ended_ = false;
+    int m_fd;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    bool m_ended = false;
 };
 
 // A regular file open for reading, closed when it goes. Anything else (a
@@ -85,23 +85,23 @@ class LineReader {
 class File {
   public:
     explicit File(const std::string& hostPath)
-        : fd_(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)) {
+        : m_fd(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)) {
         struct stat info {};
-        if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
-            ::close(fd_);
-            fd_ = -1;
+        if (m_fd >= 0 && (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+            ::close(m_fd);
+            m_fd = -1;
         }
     }
     ~File() {
-        if (fd_ >= 0) ::close(fd_);
+        if (m_fd >= 0) ::close(m_fd);
     }
     File(const File&) = delete;
     File& operator=(const File&) = delete;
-    explicit operator bool() const { return fd_ >= 0; }
-    int fd() const { return fd_; }
+    explicit operator bool() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
 
   private:
-    int fd_;
+    int m_fd;
 };
 
 char asciiLower(char c) {
@@ -180,35 +180,35 @@ void appendUtf8(std::string& out, char32_t cp) {
 class Utf8Builder {
   public:
     void unit(char16_t u) {
-        if (high_ && u >= 0xDC00 && u <= 0xDFFF) {
-            appendUtf8(out_, 0x10000 + ((char32_t{high_} - 0xD800) << 10) + (u - 0xDC00));
-            high_ = 0;
+        if (m_high && u >= 0xDC00 && u <= 0xDFFF) {
+            appendUtf8(m_out, 0x10000 + ((char32_t{m_high} - 0xD800) << 10) + (u - 0xDC00));
+            m_high = 0;
             return;
         }
         flush();
         if (u >= 0xD800 && u <= 0xDBFF)
-            high_ = u;
+            m_high = u;
         else
-            appendUtf8(out_, (u >= 0xDC00 && u <= 0xDFFF) ? char32_t{0xFFFD} : char32_t{u});
+            appendUtf8(m_out, (u >= 0xDC00 && u <= 0xDFFF) ? char32_t{0xFFFD} : char32_t{u});
     }
     // Bytes that are already UTF-8 (ASCII or a checked sequence).
     void utf8(std::string_view bytes) {
         flush();
-        out_.append(bytes);
+        m_out.append(bytes);
     }
     std::string take() {
         flush();
-        return std::move(out_);
+        return std::move(m_out);
     }
 
   private:
     void flush() {
-        if (high_) appendUtf8(out_, 0xFFFD);
-        high_ = 0;
+        if (m_high) appendUtf8(m_out, 0xFFFD);
+        m_high = 0;
     }
 
-    std::string out_;
-    char16_t high_ = 0;
+    std::string m_out;
+    char16_t m_high = 0;
 };
 
 // Windows stops reading a text value at its first NUL.

@@ -15,15 +15,15 @@ class OpenKey {
   public:
     OpenKey() = default;
     ~OpenKey() {
-        if (key_) RegCloseKey(key_);
+        if (m_key) RegCloseKey(m_key);
     }
     OpenKey(const OpenKey&) = delete;
     OpenKey& operator=(const OpenKey&) = delete;
-    HKEY* out() { return &key_; }
-    HKEY get() const { return key_; }
+    HKEY* out() { return &m_key; }
+    HKEY get() const { return m_key; }
 
   private:
-    HKEY key_ = nullptr;
+    HKEY m_key = nullptr;
 };
 
 // The value's type and bytes; nothing when the key has no such value.

@@ -11,13 +11,13 @@ namespace {
 // however it ends, and the name is free again once no handle is left.
 class MutexClaim : public InstanceClaim {
   public:
-    explicit MutexClaim(HANDLE mutex) : mutex_(mutex) {}
-    ~MutexClaim() override { CloseHandle(mutex_); }
+    explicit MutexClaim(HANDLE mutex) : m_mutex(mutex) {}
+    ~MutexClaim() override { CloseHandle(m_mutex); }
     MutexClaim(const MutexClaim&) = delete;
     MutexClaim& operator=(const MutexClaim&) = delete;
 
   private:
-    HANDLE mutex_;
+    HANDLE m_mutex;
 };
 
 } // namespace

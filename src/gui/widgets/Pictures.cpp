@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/Pictures.h"
+#include "gui/widgets/Pictures.h"
 
 QImage programPicture(const QString& name, qreal devicePixelRatio) {
     if (devicePixelRatio > 1.0) {

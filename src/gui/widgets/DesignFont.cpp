@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/DesignFont.h"
+#include "gui/widgets/DesignFont.h"
 
 #include <QFontDatabase>
 #include <QStringList>

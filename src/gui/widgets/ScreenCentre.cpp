@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/ScreenCentre.h"
+#include "gui/widgets/ScreenCentre.h"
 
 #include <QMargins>
 #include <QScreen>

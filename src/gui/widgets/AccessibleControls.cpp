@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/AccessibleControls.h"
+#include "gui/widgets/AccessibleControls.h"
 
 #include "gui/widgets/LinkLabel.h"
 #include "gui/widgets/PictureBox.h"

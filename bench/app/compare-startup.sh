@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Start-up of two builds of Brontara (say, before and after a change) to their
+# main window shown, with a bare Qt main window as the baseline, alternating
+# all three in one run so that they see the same machine.
+# usage: bench/app/compare-startup.sh <before build> <after build> [runs]
+# Each build is configured with -DBRONTARA_BENCHMARKS=ON and has built
+# startup_bench and program_folder. Run it inside an X server.
+set -euo pipefail
+before=$(cd "$1" && pwd)
+after=$(cd "$2" && pwd)
+runs=${3:-30}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for side in before after; do
+  build=${!side}
+  mkdir "$work/$side"
+  cp -r "$build/Brontara" "$work/$side/"
+  printf '[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=%s\r\n' \
+    "$build/SampleMSTS" > "$work/$side/Brontara/Dump/All_dat.ini"
+done
+export XDG_RUNTIME_DIR="$work"
+start() { "$1/bench/app/startup_bench" "$(date +%s%N)" "${@:2}" 2>/dev/null; }
+start "$before" bare >/dev/null # warm the file cache once
+bare=() first=() second=()
+for _ in $(seq "$runs"); do
+  bare+=("$(start "$before" bare)")
+  first+=("$(start "$before" brontara "$work/before/Brontara/")")
+  second+=("$(start "$after" brontara "$work/after/Brontara/")")
+done
+python3 - "${bare[*]}" "${first[*]}" "${second[*]}" <<'PY'
+import statistics, sys
+rows = [("bare Qt window", sys.argv[1]), ("before", sys.argv[2]), ("after", sys.argv[3])]
+base = statistics.median(float(x) for x in sys.argv[1].split())
+print(f"runs: {len(sys.argv[1].split())} each, alternating")
+for name, values in rows:
+    v = [float(x) for x in values.split()]
+    m = statistics.median(v)
+    print(f"{name:15}: median {m:6.1f} ms (min {min(v):5.1f}, max {max(v):5.1f})  ratio {m / base:.2f}")
+PY
