@@ -42,7 +42,7 @@ class HelpControllerTest : public testing::Test {
         texts.errorTitle = "Error";
     }
     std::string question() const { return "ask Choose a language|" + std::string(kHelpLanguageQuestion); }
-    std::string document(std::string_view name) const { return folders.ProgramFolder + std::string(name); }
+    std::string document(std::string_view name) const { return folders.programFolder + std::string(name); }
 
     TempDir dir;
     Folders folders{dir.path() + "/"};

@@ -275,7 +275,7 @@ TEST_P(BuildMenuTest, MarksAtMostTheOneMatchingItem) {
     const MenuCase& c = GetParam();
     for (const std::string& name : c.files)
         writeLanguage(name, languageFile(name, "Brontara"));
-    controller.buildMenu(folders.LanguagesFolder(), c.marked);
+    controller.buildMenu(folders.languagesFolder(), c.marked);
 
     std::vector<std::string> added;
     std::size_t checkedOnAdding = 0;
