@@ -31,7 +31,7 @@ testing_support::TempDir& routesFolder() {
     return tmp;
 }
 
-void FillRouteList10000(benchmark::State& state) {
+void RouteList10000(benchmark::State& state) {
     auto& tmp = routesFolder();
     platform::DesktopPlatform desktop;
     AppContext context{desktop, Folders{tmp / "prog/"}};
@@ -61,7 +61,7 @@ void BaselineReadSortFill10000(benchmark::State& state) {
 }
 
 BENCHMARK(BaselineReadSortFill10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(FillRouteList10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(RouteList10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
