@@ -2,9 +2,9 @@
 // The storm journal reader on any text: no crash, and a journal it accepts
 // names only the storm's own files and writes back to the same journal.
 #include "FuzzInput.h"
-#include "platform/FileNames.h"
 #include "core/storm/RouteInspection.h"
 #include "core/storm/StormJournal.h"
+#include "platform/FileNames.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

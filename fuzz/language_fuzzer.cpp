@@ -3,9 +3,9 @@
 // main window reads, formatted as a message, and the file's identity.
 // Input: one byte that picks the text, then the language file's bytes.
 #include "FuzzInput.h"
-#include "core/program/MessageFormat.h"
 #include "core/language/LanguageFiles.h"
 #include "core/language/MainTextTable.h"
+#include "core/program/MessageFormat.h"
 #include "platform/Error.h"
 #include "platform/IniText.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's route list (what its activation does: the simulator
 // folder read from the settings, its Routes folder listed into the route box)
-// on a Routes folder with 10,000 route folders, against the least any listing must do: read the folder's names, sort them as the file
-// system lists them, and put them into the box.
-#include "gui/AppContext.h"
+// on a Routes folder with 10,000 route folders, against the least any listing must do: read the folder's
+// names, sort them as the file system lists them, and put them into the box.
 #include "core/program/Settings.h"
+#include "gui/AppContext.h"
 #include "gui/MainWindow.h"
 #include "gui/platform/DesktopPlatform.h"
 #include "support/TempDir.h"
@@ -31,7 +31,7 @@ testing_support::TempDir& routesFolder() {
     return tmp;
 }
 
-void FillRouteList10000(benchmark::State& state) {
+void RouteList10000(benchmark::State& state) {
     auto& tmp = routesFolder();
     platform::DesktopPlatform desktop;
     AppContext context{desktop, Folders{tmp / "prog/"}};
@@ -42,8 +42,7 @@ void FillRouteList10000(benchmark::State& state) {
         form.reloadRoutes();
         benchmark::DoNotOptimize(routeBox->count());
     }
-    if (routeBox->count() != 10000)
-        state.SkipWithError("wrong number of routes");
+    if (routeBox->count() != 10000) state.SkipWithError("wrong number of routes");
 }
 
 void BaselineReadSortFill10000(benchmark::State& state) {
@@ -54,8 +53,7 @@ void BaselineReadSortFill10000(benchmark::State& state) {
         box.clear();
         QStringList names;
         for (const auto& e : std::filesystem::directory_iterator(tmp / "sim/Routes"))
-            if (e.is_directory())
-                names << QString::fromStdString(e.path().filename().string());
+            if (e.is_directory()) names << QString::fromStdString(e.path().filename().string());
         names.sort(Qt::CaseInsensitive);
         box.addItems(names);
         benchmark::DoNotOptimize(box.count());
@@ -63,7 +61,7 @@ void BaselineReadSortFill10000(benchmark::State& state) {
 }
 
 BENCHMARK(BaselineReadSortFill10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(FillRouteList10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(RouteList10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,11 +4,11 @@
 // program does; "startup_bench <launchNs> bare" shows a bare Qt main window,
 // "bare-text" the same with a menu and a label. Prints the
 // milliseconds and exits, so a script can run both many times in one run.
-#include "gui/AppContext.h"
 #include "app/Startup.h"
+#include "gui/AppContext.h"
 #include "gui/MainWindow.h"
-#include "platform/SingleInstance.h"
 #include "gui/platform/DesktopPlatform.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -41,8 +41,7 @@ void waitUntilExposed(QWidget& w) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3)
-        return 2;
+    if (argc < 3) return 2;
     const char* launchNs = argv[1];
     QApplication app(argc, argv);
     if (std::strcmp(argv[2], "bare") == 0 || std::strcmp(argv[2], "bare-text") == 0) {
@@ -58,8 +57,7 @@ int main(int argc, char** argv) {
         w.show();
         waitUntilExposed(w);
     } else {
-        if (argc < 4)
-            return 2;
+        if (argc < 4) return 2;
         // Everything the program does before its window shows, the single-instance claim included.
         auto claim = platform::InstanceClaim::tryClaim("ZKT Onweer bench");
         platform::DesktopPlatform desktop;

@@ -23,16 +23,23 @@ export XDG_RUNTIME_DIR="$work"
 start() { "$1/bench/app/startup_bench" "$(date +%s%N)" "${@:2}" 2>/dev/null; }
 start "$before" bare >/dev/null # warm the file cache once
 bare=() first=() second=()
-for _ in $(seq "$runs"); do
+# Every other round starts the two builds in the other order, so that neither
+# always runs first.
+for i in $(seq "$runs"); do
   bare+=("$(start "$before" bare)")
-  first+=("$(start "$before" brontara "$work/before/Brontara/")")
-  second+=("$(start "$after" brontara "$work/after/Brontara/")")
+  if [ $((i % 2)) -eq 0 ]; then
+    first+=("$(start "$before" brontara "$work/before/Brontara/")")
+    second+=("$(start "$after" brontara "$work/after/Brontara/")")
+  else
+    second+=("$(start "$after" brontara "$work/after/Brontara/")")
+    first+=("$(start "$before" brontara "$work/before/Brontara/")")
+  fi
 done
 python3 - "${bare[*]}" "${first[*]}" "${second[*]}" <<'PY'
 import statistics, sys
 rows = [("bare Qt window", sys.argv[1]), ("before", sys.argv[2]), ("after", sys.argv[3])]
 base = statistics.median(float(x) for x in sys.argv[1].split())
-print(f"runs: {len(sys.argv[1].split())} each, alternating")
+print(f"runs: {len(sys.argv[1].split())} each, alternating, the two builds in turn first")
 for name, values in rows:
     v = [float(x) for x in values.split()]
     m = statistics.median(v)

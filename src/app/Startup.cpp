@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Startup.h"
 
-#include "gui/WindowActivation.h"
-#include "gui/MainWindow.h"
 #include "gui/AboutDialog.h"
 #include "gui/LanguageWindow.h"
+#include "gui/MainWindow.h"
 #include "gui/SimulatorFolderWindow.h"
-#include "platform/SingleInstance.h"
+#include "gui/WindowActivation.h"
 #include "gui/platform/DesktopPlatform.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 
@@ -58,15 +58,16 @@ namespace {
 // Catches what escapes an event handler that no guard wrapped, so that no
 // error ever crosses the event loop.
 class BrontaraApplication : public QApplication {
-public:
-    BrontaraApplication(int& argc, char** argv, const ErrorGuard& guard) : QApplication(argc, argv), m_guard(guard) {}
+  public:
+    BrontaraApplication(int& argc, char** argv, const ErrorGuard& guard)
+        : QApplication(argc, argv), m_guard(guard) {}
     bool notify(QObject* receiver, QEvent* event) override {
         bool result = false;
         m_guard.run([&] { result = QApplication::notify(receiver, event); });
         return result;
     }
 
-private:
+  private:
     const ErrorGuard& m_guard;
 };
 
@@ -75,8 +76,7 @@ private:
 int runBrontara(int argc, char** argv) {
     // Only one Brontara at a time: a second start ends at once, silently.
     auto claim = platform::InstanceClaim::tryClaim("ZKT Onweer");
-    if (!claim)
-        return 0;
+    if (!claim) return 0;
 
     platform::DesktopPlatform desktop;
     AppContext context{desktop, Folders::ofExecutable()};

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Startup.h"
 
-int main(int argc, char** argv) { return runBrontara(argc, argv); }
+int main(int argc, char** argv) {
+    return runBrontara(argc, argv);
+}

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/AboutDialog.h"
 
-#include "gui/widgets/DesignFont.h"
 #include "core/help/AboutTexts.h"
+#include "core/help/ProjectLinks.h"
+#include "core/language/MainTextTable.h"
+#include "gui/Caption.h"
 #include "gui/widgets/BevelPanel.h"
+#include "gui/widgets/DesignFont.h"
 #include "gui/widgets/LinkLabel.h"
 #include "gui/widgets/PictureBox.h"
-#include "core/help/ProjectLinks.h"
 #include "gui/widgets/ScreenCentre.h"
-#include "gui/Caption.h"
-#include "core/language/MainTextTable.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -94,8 +94,8 @@ void AboutDialog::createControls() {
         link(m_context, "WebLink", {160, 64, 110, 14}, LinkType::Web, project_links::kWebAddress, m_panel);
     m_webLink->setCaption(QString::fromUtf8(project_links::kWebCaption));
     m_mailLabel = boldLabel("Mail", 120, 80, m_panel);
-    m_mailLink =
-        link(m_context, "Mail_adres", {168, 80, 95, 14}, LinkType::EMail, project_links::kMailAddress, m_panel);
+    m_mailLink = link(m_context, "Mail_adres", {168, 80, 95, 14}, LinkType::EMail,
+                      project_links::kMailAddress, m_panel);
 
     m_cloud = new PictureBox(QStringLiteral("cloud"), m_panel);
     m_cloud->setObjectName(QStringLiteral("Image1"));
@@ -127,7 +127,9 @@ void AboutDialog::applyTexts(const std::string& language) {
     m_okButton->setText(QString::fromStdString(texts.okButton));
 }
 
-void AboutDialog::setLanguage(const std::string& language) { m_language = language; }
+void AboutDialog::setLanguage(const std::string& language) {
+    m_language = language;
+}
 
 void AboutDialog::onShown() {
     applyTexts(m_language);

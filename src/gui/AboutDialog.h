@@ -35,18 +35,18 @@ class AboutDialog : public QDialog {
     void acknowledge();
 
     // The controls; each keeps its designer name as its object name.
-    BevelPanel* m_panel = nullptr;   // Panel1
-    PictureBox* m_emblem = nullptr;  // Image2
-    QLabel* m_productName = nullptr; // ProductName
-    QLabel* m_version = nullptr;     // Version
-    QLabel* m_webLabel = nullptr;    // Web
-    LinkLabel* m_webLink = nullptr;  // WebLink
-    QLabel* m_mailLabel = nullptr;   // Mail
-    LinkLabel* m_mailLink = nullptr; // Mail_adres
-    PictureBox* m_cloud = nullptr;   // Image1
+    BevelPanel* m_panel = nullptr;     // Panel1
+    PictureBox* m_emblem = nullptr;    // Image2
+    QLabel* m_productName = nullptr;   // ProductName
+    QLabel* m_version = nullptr;       // Version
+    QLabel* m_webLabel = nullptr;      // Web
+    LinkLabel* m_webLink = nullptr;    // WebLink
+    QLabel* m_mailLabel = nullptr;     // Mail
+    LinkLabel* m_mailLink = nullptr;   // Mail_adres
+    PictureBox* m_cloud = nullptr;     // Image1
     QPushButton* m_okButton = nullptr; // OKButton
 
     AppContext& m_context;
     std::string m_language; // the main window's language
-    bool m_placed = false; // centred once; later showings keep the place it was left at
+    bool m_placed = false;  // centred once; later showings keep the place it was left at
 };

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/LanguageWindow.h"
 
-#include "gui/widgets/DesignFont.h"
-#include "core/program/Settings.h"
-#include "gui/Caption.h"
 #include "core/language/LanguageFiles.h"
 #include "core/language/MainTextTable.h"
+#include "core/program/Settings.h"
+#include "gui/Caption.h"
+#include "gui/widgets/DesignFont.h"
 #include "platform/Platform.h"
 
 #include <QComboBox>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/MainWindow.h"
 
-#include "gui/BorderIcons.h"
-#include "gui/widgets/DesignFont.h"
-#include "gui/WindowActivation.h"
-#include "gui/widgets/Pictures.h"
 #include "core/program/SessionEnd.h"
+#include "gui/BorderIcons.h"
 #include "gui/Caption.h"
 #include "gui/HelpLanguageQuestion.h"
+#include "gui/WindowActivation.h"
+#include "gui/widgets/DesignFont.h"
+#include "gui/widgets/Pictures.h"
 #include "platform/Platform.h"
 
 #include <QAction>
@@ -71,7 +71,8 @@ MainWindow::MainWindow(AppContext& context)
 #ifndef QT_NO_SESSIONMANAGER
     // The desktop session asks before it ends: refused, with the same box, while a storm is installed.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        const SessionEndAnswer answer = answerSessionEnd(m_storm.isStormActive(), manager.allowsInteraction());
+        const SessionEndAnswer answer =
+            answerSessionEnd(m_storm.isStormActive(), manager.allowsInteraction());
         if (answer.showRefusal) {
             guarded([this] { mayClose(); });
             manager.release();
@@ -151,8 +152,7 @@ void MainWindow::createControls() {
     // glyphs are narrower than those of its stand-ins: a stand-in is set a
     // little smaller here, so that the placeholder shows whole.
     QFont routeFont = designFont(8);
-    if (!routeFont.family().contains(u"Sans Serif"))
-        routeFont.setPointSizeF(7.5);
+    if (!routeFont.family().contains(u"Sans Serif")) routeFont.setPointSizeF(7.5);
     m_routeBox->setFont(routeFont);
     m_routeBox->setEditable(true);
     m_routeBox->lineEdit()->setFont(routeFont); // the group's style sheet would give the edit field its own
@@ -190,7 +190,8 @@ void MainWindow::createMenu() {
     m_dutchAction->setObjectName(QStringLiteral("Nederlands1"));
     m_dutchAction->setCheckable(true);
     m_languageGroup->addAction(m_dutchAction);
-    connect(m_dutchAction, &QAction::triggered, this, [this] { guarded([this] { chooseLanguage(m_dutchAction); }); });
+    connect(m_dutchAction, &QAction::triggered, this,
+            [this] { guarded([this] { chooseLanguage(m_dutchAction); }); });
 
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("Help1"));
@@ -221,11 +222,17 @@ void MainWindow::initialise() {
     m_storm.checkSiblingProgram();
 }
 
-void MainWindow::resumeStormFromJournal() { m_storm.resumeFromJournal(); }
+void MainWindow::resumeStormFromJournal() {
+    m_storm.resumeFromJournal();
+}
 
-void MainWindow::reloadRoutes() { fillRouteList(m_storm.reloadRoutes()); }
+void MainWindow::reloadRoutes() {
+    fillRouteList(m_storm.reloadRoutes());
+}
 
-void MainWindow::adoptLanguage(const std::string& name) { m_language.adopt(name); }
+void MainWindow::adoptLanguage(const std::string& name) {
+    m_language.adopt(name);
+}
 
 void MainWindow::fillRouteList(const std::vector<std::string>& routes) {
     const QString placeholder = QString::fromStdString(texts().routePlaceholder);
@@ -241,9 +248,13 @@ void MainWindow::fillRouteList(const std::vector<std::string>& routes) {
     m_routeBox->lineEdit()->setCursorPosition(0); // show the text's beginning, as a fresh edit box does
 }
 
-void MainWindow::makeStorm() { m_storm.make(m_routeBox->currentText().toStdString()); }
+void MainWindow::makeStorm() {
+    m_storm.make(m_routeBox->currentText().toStdString());
+}
 
-void MainWindow::restoreStorm() { m_storm.restore(); }
+void MainWindow::restoreStorm() {
+    m_storm.restore();
+}
 
 void MainWindow::chooseLanguage(QAction* item) {
     item->setChecked(true);
@@ -253,12 +264,18 @@ void MainWindow::chooseLanguage(QAction* item) {
         m_language.chooseFile(item->data().toString().toStdString());
 }
 
-void MainWindow::showHelp() { m_help.showHelp(); }
+void MainWindow::showHelp() {
+    m_help.showHelp();
+}
 
 // Modeless: the main window stays usable while the dialog is open.
-void MainWindow::showAbout() { Q_EMIT aboutRequested(); }
+void MainWindow::showAbout() {
+    Q_EMIT aboutRequested();
+}
 
-bool MainWindow::mayClose() { return m_storm.mayClose(); }
+bool MainWindow::mayClose() {
+    return m_storm.mayClose();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool canClose = false; // a handler abandoned by an error does not let the window close
@@ -275,7 +292,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!m_centred) {
         m_centred = true;
         if (QScreen* s = screen())
-            move(s->availableGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+            move(s->availableGeometry().center() -
+                 QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     }
     QMainWindow::showEvent(event);
 }
@@ -295,7 +313,9 @@ void MainWindow::unlock() {
     m_optionsMenu->menuAction()->setVisible(true);
 }
 
-void MainWindow::clearReport() { m_report->clear(); }
+void MainWindow::clearReport() {
+    m_report->clear();
+}
 
 void MainWindow::showReport(const std::string& route) {
     const QColor maroon(128, 0, 0), blue(0, 0, 255), grey(128, 128, 128);
@@ -401,11 +421,14 @@ void MainWindow::addLanguageItem(const std::string& name, bool checked) {
     item->setCheckable(true);
     m_languageGroup->addAction(item);
     m_languageMenu->addAction(item);
-    connect(item, &QAction::triggered, this, [this, item] { guarded([this, item] { chooseLanguage(item); }); });
+    connect(item, &QAction::triggered, this,
+            [this, item] { guarded([this, item] { chooseLanguage(item); }); });
     if (checked) item->setChecked(true);
 }
 
-void MainWindow::checkBuiltInLanguageItem() { m_dutchAction->setChecked(true); }
+void MainWindow::checkBuiltInLanguageItem() {
+    m_dutchAction->setChecked(true);
+}
 
 void MainWindow::languageApplied(const std::string& language) {
     // A screen reader names the route box after its group and the report after its heading.

@@ -32,7 +32,7 @@ class MainWindow : public QMainWindow,
                    public lang::LanguageView,
                    public help::HelpView {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(AppContext& context);
     ~MainWindow() override;
 
@@ -74,16 +74,15 @@ public:
     // help::HelpView
     int askHelpLanguage(const std::string& question, const std::string& title) override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void aboutRequested();
     void languageChanged(const QString& language);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
-
+  private:
     void createControls();
     void createMenu();
     void setBorderIcons(bool withSystemMenu);
@@ -100,23 +99,23 @@ private:
     bool m_centred = false; // placed in the centre of the screen on the first show
 
     // The controls, in creation order; each keeps its designer name as its object name.
-    QLabel* m_completionLabel = nullptr;   // Label3
+    QLabel* m_completionLabel = nullptr;    // Label3
     QPushButton* m_restoreButton = nullptr; // Button2
-    QTextEdit* m_report = nullptr;         // RichEdit1
-    QFrame* m_selectionPanel = nullptr;    // Panel1, over the three above
-    QLabel* m_background = nullptr;        // Image1
-    QGroupBox* m_routeGroup = nullptr;     // GroupBox1
-    QLabel* m_routePrompt = nullptr;       // Label1
-    QComboBox* m_routeBox = nullptr;       // RouteBox
-    QPushButton* m_makeButton = nullptr;   // Button1
+    QTextEdit* m_report = nullptr;          // RichEdit1
+    QFrame* m_selectionPanel = nullptr;     // Panel1, over the three above
+    QLabel* m_background = nullptr;         // Image1
+    QGroupBox* m_routeGroup = nullptr;      // GroupBox1
+    QLabel* m_routePrompt = nullptr;        // Label1
+    QComboBox* m_routeBox = nullptr;        // RouteBox
+    QPushButton* m_makeButton = nullptr;    // Button1
     // The main menu.
-    QMenu* m_fileMenu = nullptr;           // Bestand1
-    QAction* m_quitAction = nullptr;       // afsluiten1
-    QMenu* m_optionsMenu = nullptr;        // Opties1
-    QMenu* m_languageMenu = nullptr;       // Taal1
-    QAction* m_dutchAction = nullptr;      // Nederlands1
+    QMenu* m_fileMenu = nullptr;             // Bestand1
+    QAction* m_quitAction = nullptr;         // afsluiten1
+    QMenu* m_optionsMenu = nullptr;          // Opties1
+    QMenu* m_languageMenu = nullptr;         // Taal1
+    QAction* m_dutchAction = nullptr;        // Nederlands1
     QActionGroup* m_languageGroup = nullptr; // the radio group of the language menu
-    QMenu* m_helpMenu = nullptr;           // Help1
+    QMenu* m_helpMenu = nullptr;             // Help1
     QAction* m_helpContentsAction = nullptr; // Help2
-    QAction* m_aboutAction = nullptr;      // Info1
+    QAction* m_aboutAction = nullptr;        // Info1
 };

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/SimulatorFolderWindow.h"
 
-#include "gui/widgets/DesignFont.h"
+#include "core/location/LocationTexts.h"
+#include "core/location/TrainExeProbe.h"
 #include "core/program/MessageFormat.h"
 #include "core/program/Settings.h"
 #include "gui/Caption.h"
 #include "gui/CaptionFit.h"
-#include "core/location/LocationTexts.h"
-#include "core/location/TrainExeProbe.h"
+#include "gui/widgets/DesignFont.h"
 #include "platform/Platform.h"
 
 #include <QGroupBox>
@@ -47,12 +47,14 @@ void SimulatorFolderWindow::createControls() {
     m_browseButton = new QPushButton(m_folderGroup);
     m_browseButton->setObjectName(QStringLiteral("Button2"));
     m_browseButton->setGeometry(174, 48, 75, 25);
-    connect(m_browseButton, &QPushButton::clicked, this, [this] { m_context.guard.run([this] { browse(); }); });
+    connect(m_browseButton, &QPushButton::clicked, this,
+            [this] { m_context.guard.run([this] { browse(); }); });
 
     m_continueButton = new QPushButton(this);
     m_continueButton->setObjectName(QStringLiteral("Button1"));
     m_continueButton->setGeometry(96, 155, 75, 25);
-    connect(m_continueButton, &QPushButton::clicked, this, [this] { m_context.guard.run([this] { confirmFolder(); }); });
+    connect(m_continueButton, &QPushButton::clicked, this,
+            [this] { m_context.guard.run([this] { confirmFolder(); }); });
 
     // Tab order: the continue button, then the group: browse, then the folder.
     setTabOrder(m_continueButton, m_browseButton);
@@ -130,12 +132,12 @@ void SimulatorFolderWindow::confirmFolder() {
 
 void SimulatorFolderWindow::showLocationError(const std::string& text, const std::string& title) {
     m_context.platform.messageBox(formatWithEmptyArgument(text), title,
-                                 platform::mb::Ok | platform::mb::IconError);
+                                  platform::mb::Ok | platform::mb::IconError);
 }
 
 void SimulatorFolderWindow::showLocationInfo(const std::string& text, const std::string& title) {
     m_context.platform.messageBox(formatWithEmptyArgument(text), title,
-                                 platform::mb::Ok | platform::mb::IconInformation);
+                                  platform::mb::Ok | platform::mb::IconInformation);
 }
 
 void SimulatorFolderWindow::keyPressEvent(QKeyEvent* event) {

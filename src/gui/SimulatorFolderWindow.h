@@ -45,10 +45,10 @@ class SimulatorFolderWindow : public QDialog {
     std::string folderText() const;
 
     // The controls; each keeps its designer name as its object name.
-    QLabel* m_explanationLabel = nullptr;  // Label1
-    QGroupBox* m_folderGroup = nullptr;    // GroupBox1
-    QLineEdit* m_folderEdit = nullptr;     // Edit1
-    QPushButton* m_browseButton = nullptr; // Button2
+    QLabel* m_explanationLabel = nullptr;    // Label1
+    QGroupBox* m_folderGroup = nullptr;      // GroupBox1
+    QLineEdit* m_folderEdit = nullptr;       // Edit1
+    QPushButton* m_browseButton = nullptr;   // Button2
     QPushButton* m_continueButton = nullptr; // Button1
 
     unsigned char m_trainExeMissing = 0; // 1 when the last checkTrainExe found no file

@@ -29,6 +29,5 @@ bool WindowActivation::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowActivation::activated(ActivationRule::Form role) {
-    if (m_rule.activated(role))
-        m_onMainActivated();
+    if (m_rule.activated(role)) m_onMainActivated();
 }

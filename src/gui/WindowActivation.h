@@ -16,16 +16,16 @@ class QWidget;
 // depends on the window manager).
 class WindowActivation : public QObject {
     Q_OBJECT
-public:
+  public:
     WindowActivation(QWidget* mainWindow, std::function<void()> onMainActivated);
 
     void watch(QWidget* form, ActivationRule::Form role);
     const ActivationRule& rule() const { return m_rule; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void activated(ActivationRule::Form role);
 
     QWidget* m_main;

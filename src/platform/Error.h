@@ -9,7 +9,7 @@ namespace platform {
 // unhandled-error box ("Unable to write to ...", a bad format directive,
 // a registry value of the wrong type).
 class AppError : public std::runtime_error {
-public:
+  public:
     explicit AppError(const std::string& message) : std::runtime_error(message) {}
 };
 

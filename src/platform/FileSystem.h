@@ -18,8 +18,9 @@ enum Attribute : unsigned {
 };
 
 // The two attribute filters the program searches with.
-inline constexpr unsigned FoldersAndFiles = 16; // folders and normal files; no hidden, system or volume entries
-inline constexpr unsigned AnyFile = 47;         // every file, hidden and system ones too; no folders
+inline constexpr unsigned FoldersAndFiles =
+    16;                                 // folders and normal files; no hidden, system or volume entries
+inline constexpr unsigned AnyFile = 47; // every file, hidden and system ones too; no folders
 
 struct FindEntry {
     std::string name; // as the file system spells it

@@ -33,7 +33,7 @@ inline constexpr int No = 7;
 // Every interaction that blocks on the user or reaches outside the program's
 // files goes through here, so that tests can replace it with a scripted double.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     // An application-modal message box; returns the answer (answer::Ok, Yes, No).
     virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;

@@ -29,16 +29,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Sequence{"first show", {Form::Main}, {true}},
         // A message box or another application in between is never reported: the main window stays last.
-        Sequence{"back from a box or another program", {Form::Main, Form::Main, Form::Main}, {true, false, false}},
+        Sequence{
+            "back from a box or another program", {Form::Main, Form::Main, Form::Main}, {true, false, false}},
         Sequence{"first start windows", {Form::Language, Form::Location, Form::Main}, {false, false, true}},
         Sequence{"about dialog closed", {Form::Main, Form::About, Form::Main}, {true, false, true}},
-        Sequence{"about dialog twice", {Form::Main, Form::About, Form::Main, Form::About, Form::Main},
+        Sequence{"about dialog twice",
+                 {Form::Main, Form::About, Form::Main, Form::About, Form::Main},
                  {true, false, true, false, true}}),
     [](const auto& info) {
         std::string n = info.param.name;
         for (char& c : n)
-            if (!isalnum(static_cast<unsigned char>(c)))
-                c = '_';
+            if (!isalnum(static_cast<unsigned char>(c))) c = '_';
         return n;
     });
 

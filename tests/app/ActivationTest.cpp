@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QDialog>
 
-
 using testing_support::control;
 
 namespace {
@@ -16,7 +15,7 @@ const QString kPlaceholder = QStringLiteral("Geen route geselecteerd");
 
 // The real windows: the main window and a dialog watched as the about dialog.
 class ActivationThroughWindows : public MainWindowFixture {
-protected:
+  protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         tmp.mkdir("sim/Routes/Eerste");

@@ -16,7 +16,7 @@ using testing_support::names;
 // A main window in Dutch over a real program folder and a real simulator
 // folder in a temporary folder, with the scripted platform for its boxes.
 class MainWindowFixture : public ::testing::Test, public testing_support::ProgramWindows {
-protected:
+  protected:
     void SetUp() override { form = &mainWindow(); }
 
     QComboBox* routeBox() const { return control<QComboBox>(form, "RouteBox"); }

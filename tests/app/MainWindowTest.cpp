@@ -31,9 +31,9 @@ TEST_F(MainWindowFixture, ControlsStandWhereTheDesignPutsThem) {
         const char* name;
         QRect geometry;
     } places[] = {
-        {"Label3", {13, 16, 321, 80}},  {"Button2", {100, 224, 160, 25}}, {"RichEdit1", {5, 118, 329, 89}},
-        {"Panel1", {0, 0, 349, 283}},   {"Image1", {0, 0, 349, 283}},     {"GroupBox1", {80, 24, 177, 113}},
-        {"Label1", {8, 24, 145, 49}},   {"RouteBox", {8, 72, 161, 21}},   {"Button1", {128, 200, 75, 25}},
+        {"Label3", {13, 16, 321, 80}}, {"Button2", {100, 224, 160, 25}}, {"RichEdit1", {5, 118, 329, 89}},
+        {"Panel1", {0, 0, 349, 283}},  {"Image1", {0, 0, 349, 283}},     {"GroupBox1", {80, 24, 177, 113}},
+        {"Label1", {8, 24, 145, 49}},  {"RouteBox", {8, 72, 161, 21}},   {"Button1", {128, 200, 75, 25}},
     };
     for (const auto& p : places) {
         auto* w = form->findChild<QWidget*>(QString::fromLatin1(p.name));
@@ -44,7 +44,9 @@ TEST_F(MainWindowFixture, ControlsStandWhereTheDesignPutsThem) {
     // The group box's style sheet must not cost its controls the design font.
     form->show();
     QApplication::processEvents();
-    for (QWidget* w : std::initializer_list<QWidget*>{control<QGroupBox>(form, "GroupBox1"), control<QLabel>(form, "Label1"), routeBox(), control<QPushButton>(form, "Button1")}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{control<QGroupBox>(form, "GroupBox1"),
+                                                      control<QLabel>(form, "Label1"), routeBox(),
+                                                      control<QPushButton>(form, "Button1")}) {
         EXPECT_NEAR(w->font().pointSizeF(), 8, 0.5) << w->objectName().toStdString();
         EXPECT_EQ(w->font().family(), form->font().family()) << w->objectName().toStdString();
     }

@@ -20,17 +20,16 @@ TEST_P(FormatsWithEmptyArgument, ShowsTheText) {
 INSTANTIATE_TEST_SUITE_P(Patterns, FormatsWithEmptyArgument,
                          ::testing::Values(Formatted{"", ""}, Formatted{"Geen route", "Geen route"},
                                            Formatted{"100%% zeker", "100% zeker"},
-                                           Formatted{"a %s b", "a  b"},            // blanks either side stay
+                                           Formatted{"a %s b", "a  b"}, // blanks either side stay
                                            Formatted{"%s", ""}, Formatted{"%S", ""},
-                                           Formatted{"%0:s klaar", " klaar"},      // explicit first argument
-                                           Formatted{"%0:s%0:s", ""},              // the same argument twice
-                                           Formatted{"[%5s]", "[     ]"},          // width gives blanks
+                                           Formatted{"%0:s klaar", " klaar"}, // explicit first argument
+                                           Formatted{"%0:s%0:s", ""},         // the same argument twice
+                                           Formatted{"[%5s]", "[     ]"},     // width gives blanks
                                            Formatted{"[%-3s]", "[   ]"},
-                                           Formatted{"[%.2s]", "[]"},              // precision cuts the empty text
+                                           Formatted{"[%.2s]", "[]"}, // precision cuts the empty text
                                            Formatted{"[%4.1s]", "[    ]"},
-                                           Formatted{"Klaar%", "Klaar"},           // a trailing % is dropped
-                                           Formatted{"%%%", "%"},
-                                           Formatted{"%%s", "%s"},
+                                           Formatted{"Klaar%", "Klaar"}, // a trailing % is dropped
+                                           Formatted{"%%%", "%"}, Formatted{"%%s", "%s"},
                                            Formatted{"ééé %s", "ééé "}));
 
 struct Refused {
@@ -57,13 +56,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused{"%z", "Format '%z' invalid or incompatible with argument"},
                       Refused{"%s en %s", "No argument for format '%s'"},
                       Refused{"%1:s", "No argument for format '%1:s'"},
-                      Refused{"%s%d", "No argument for format '%d'"},       // missing comes before type
+                      Refused{"%s%d", "No argument for format '%d'"}, // missing comes before type
                       Refused{"%*s", "Format '%*s' invalid or incompatible with argument"},
                       Refused{"%5", "Format '%5' invalid or incompatible with argument"},
                       Refused{"%-", "Format '%-' invalid or incompatible with argument"},
                       // The quoted conversion is cut to 31 characters.
-                      Refused{"%0000000000000000000000000000000000000009d",
-                              "Format '%000000000000000000000000000000' invalid or incompatible with argument"}));
+                      Refused{
+                          "%0000000000000000000000000000000000000009d",
+                          "Format '%000000000000000000000000000000' invalid or incompatible with argument"}));
 
 TEST(FormatsWithEmptyArgument, CapsAbsurdWidths) {
     // A language file must not be able to make the program allocate gigabytes.

@@ -11,7 +11,7 @@ using testing_support::readFile;
 using testing_support::TempDir;
 
 class SettingsFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { tmp.mkdir("Dump"); }
     TempDir tmp;
     Folders folders{tmp.path() + "/"};
@@ -46,8 +46,8 @@ TEST_F(SettingsFile, TaalschermValues) {
     struct Case {
         const char* value;
         bool answered;
-    } cases[] = {{"1", true}, {"2", true}, {"0x1", true}, {"$1", true}, {"0", false},
-                 {"ja", false}, {"", false}, {"-1", true}};
+    } cases[] = {{"1", true},  {"2", true},   {"0x1", true}, {"$1", true},
+                 {"0", false}, {"ja", false}, {"", false},   {"-1", true}};
     for (const auto& c : cases) {
         tmp.write("Dump/All_dat.ini", std::string("[Programma]\r\nTaalscherm=") + c.value + "\r\n");
         EXPECT_EQ(settings::readLanguageAnswered(folders), c.answered) << c.value;

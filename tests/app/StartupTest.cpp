@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as a whole: the windows in order, and a data folder that cannot be written.
 #include "app/Startup.h"
-#include "support/Controls.h"
 #include "gui/MainWindow.h"
+#include "support/Controls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <gtest/gtest.h>
-
 
 using testing_support::control;
 
@@ -33,7 +32,8 @@ TEST(Startup, WithoutADataFolderTheWriteErrorIsShownAndStartUpGoesOn) {
               (Box{"Unable to write to " + context.folders.settingsFile() + ".", "Brontara", 16}));
     // The built-in texts were set before the write failed: the main window is usable.
     windows.main->show();
-    EXPECT_EQ(control<QComboBox>(windows.main, "RouteBox")->currentText(), QStringLiteral("Geen route geselecteerd"));
+    EXPECT_EQ(control<QComboBox>(windows.main, "RouteBox")->currentText(),
+              QStringLiteral("Geen route geselecteerd"));
     EXPECT_TRUE(windows.main->isVisible());
 }
 
@@ -41,8 +41,9 @@ TEST(Startup, AFinishedFirstStartShowsNothingButTheMainWindow) {
     testing_support::TempDir tmp;
     tmp.write("MSTS/train.exe", "stand-in");
     tmp.mkdir("MSTS/Routes/Noord");
-    tmp.write("prog/Dump/All_dat.ini", "[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=" +
-                                           tmp / "MSTS" + "\r\n");
+    tmp.write("prog/Dump/All_dat.ini",
+              "[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=" + tmp / "MSTS" +
+                  "\r\n");
     const std::string before = testing_support::readFile(tmp / "prog/Dump/All_dat.ini");
     testing_support::ScriptedPlatform platform;
     AppContext context{platform, Folders{tmp / "prog/"}};

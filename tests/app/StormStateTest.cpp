@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-
 using testing_support::control;
 
 namespace {
@@ -29,11 +28,9 @@ struct StateView {
 
 StateView viewOf(const MainWindow& f) {
     Qt::WindowFlags flags = f.windowFlags();
-    return {control<QFrame>(f, "Panel1")->isVisible(),
-            control<QAction>(f, "afsluiten1")->isEnabled(),
+    return {control<QFrame>(f, "Panel1")->isVisible(), control<QAction>(f, "afsluiten1")->isEnabled(),
             control<QMenu>(f, "Opties1")->menuAction()->isVisible(),
-            flags.testFlag(Qt::WindowCloseButtonHint),
-            flags.testFlag(Qt::WindowMinimizeButtonHint)};
+            flags.testFlag(Qt::WindowCloseButtonHint), flags.testFlag(Qt::WindowMinimizeButtonHint)};
 }
 
 const StateView kSelecting{true, true, true, true, true};
@@ -49,7 +46,8 @@ TEST_F(MainWindowFixture, LockAndUnlockSwitchBetweenTheTwoStates) {
     EXPECT_TRUE(control<QLabel>(form, "Label3")->isVisible());
     EXPECT_TRUE(control<QTextEdit>(form, "RichEdit1")->isVisible());
     EXPECT_TRUE(control<QPushButton>(form, "Button2")->isVisible());
-    EXPECT_EQ(form->centralWidget()->childAt(control<QPushButton>(form, "Button2")->geometry().center()), control<QPushButton>(form, "Button2"));
+    EXPECT_EQ(form->centralWidget()->childAt(control<QPushButton>(form, "Button2")->geometry().center()),
+              control<QPushButton>(form, "Button2"));
     EXPECT_EQ(control<QTextEdit>(form, "RichEdit1")->toPlainText(), QStringLiteral("verslag"));
 
     form->unlock();
@@ -57,9 +55,11 @@ TEST_F(MainWindowFixture, LockAndUnlockSwitchBetweenTheTwoStates) {
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(control<QTextEdit>(form, "RichEdit1")->toPlainText().isEmpty());
     // The panel lies over the report and the restore button again.
-    QWidget* atRestoreButton = form->centralWidget()->childAt(control<QPushButton>(form, "Button2")->geometry().center());
+    QWidget* atRestoreButton =
+        form->centralWidget()->childAt(control<QPushButton>(form, "Button2")->geometry().center());
     ASSERT_NE(atRestoreButton, nullptr);
-    EXPECT_TRUE(atRestoreButton == control<QFrame>(form, "Panel1") || control<QFrame>(form, "Panel1")->isAncestorOf(atRestoreButton));
+    EXPECT_TRUE(atRestoreButton == control<QFrame>(form, "Panel1") ||
+                control<QFrame>(form, "Panel1")->isAncestorOf(atRestoreButton));
 }
 
 TEST_F(MainWindowFixture, EveryClosePathIsRefusedWhileAStormIsInstalled) {
@@ -71,13 +71,13 @@ TEST_F(MainWindowFixture, EveryClosePathIsRefusedWhileAStormIsInstalled) {
         std::function<void()> close;
     } paths[] = {
         {"system close command", [&] { form->close(); }},
-        {"Afsluiten menu item", [&] { control<QAction>(form, "afsluiten1")->trigger(); }}, // disabled: nothing happens
+        {"Afsluiten menu item",
+         [&] { control<QAction>(form, "afsluiten1")->trigger(); }}, // disabled: nothing happens
     };
     size_t expectedBoxes = 0;
     for (const auto& p : paths) {
         p.close();
-        if (std::string(p.name) != "Afsluiten menu item")
-            ++expectedBoxes;
+        if (std::string(p.name) != "Afsluiten menu item") ++expectedBoxes;
         EXPECT_EQ(platform.boxes.size(), expectedBoxes) << p.name;
         EXPECT_TRUE(form->isVisible()) << p.name;
         EXPECT_EQ(viewOf(*form), kStormInstalled) << p.name;

@@ -3,8 +3,8 @@
 // Alt+F4 on the main window must show the refusal box and leave the program
 // running (Xvfb, the window manager and xdotool; skipped without them).
 #include "ProgramRun.h"
-#include "platform/FileSystem.h"
 #include "core/storm/StormJournal.h"
+#include "platform/FileSystem.h"
 #include "support/XvfbServer.h"
 
 #include <gtest/gtest.h>

@@ -34,15 +34,14 @@ void ProgramCopy::writeSettings(const std::string& content) const {
 }
 
 void ProgramCopy::writeFinishedFirstStart() const {
-    writeSettings("[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=" + simulator() +
-                  "\r\n");
+    writeSettings("[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=" +
+                  simulator() + "\r\n");
 }
 
 ProgramProcess::ProgramProcess(const std::string& executable, const Options& options) {
     char name[] = "/tmp/brontara-output-XXXXXX";
     int out = mkstemp(name);
-    if (out < 0)
-        throw std::runtime_error("cannot create the output file");
+    if (out < 0) throw std::runtime_error("cannot create the output file");
     m_outputFile = name;
     m_pid = fork();
     if (m_pid == 0) {
@@ -57,8 +56,7 @@ ProgramProcess::ProgramProcess(const std::string& executable, const Options& opt
         }
         setenv("XDG_RUNTIME_DIR", options.runtimeDir.c_str(), 1);
         // Started from elsewhere, so that nothing depends on the current directory.
-        if (chdir("/") != 0)
-            _exit(126);
+        if (chdir("/") != 0) _exit(126);
         execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -82,16 +80,19 @@ std::optional<int> ProgramProcess::waitForExit(std::chrono::milliseconds timeout
             m_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
             break;
         }
-        if (std::chrono::steady_clock::now() > deadline)
-            break;
+        if (std::chrono::steady_clock::now() > deadline) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return m_status;
 }
 
-bool ProgramProcess::running() { return !waitForExit(std::chrono::milliseconds(0)); }
+bool ProgramProcess::running() {
+    return !waitForExit(std::chrono::milliseconds(0));
+}
 
-void ProgramProcess::kill(int signal) { ::kill(m_pid, signal); }
+void ProgramProcess::kill(int signal) {
+    ::kill(m_pid, signal);
+}
 
 std::string ProgramProcess::output() const {
     std::ifstream in(m_outputFile);
@@ -108,8 +109,7 @@ bool ProgramProcess::holdsLock() const {
         std::istringstream fields(line);
         std::string id, kind, mode, access, pid;
         fields >> id >> kind >> mode >> access >> pid;
-        if ((kind == "FLOCK" || kind == "POSIX") && pid == std::to_string(m_pid))
-            return true;
+        if ((kind == "FLOCK" || kind == "POSIX") && pid == std::to_string(m_pid)) return true;
     }
     return false;
 }
@@ -117,8 +117,7 @@ bool ProgramProcess::holdsLock() const {
 bool ProgramProcess::waitForLock(std::chrono::milliseconds timeout) const {
     auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
-        if (holdsLock())
-            return true;
+        if (holdsLock()) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return false;

@@ -14,7 +14,7 @@ namespace testing_support {
 // with a sample simulator beside it: the executable finds its Dump folder next
 // to itself, so every run works on its own data.
 class ProgramCopy {
-public:
+  public:
     ProgramCopy();
     const TempDir& dir() const { return m_tmp; }
     std::string programFolder() const { return m_tmp / "Brontara"; }
@@ -24,17 +24,17 @@ public:
     void writeSettings(const std::string& content) const;
     void writeFinishedFirstStart() const;
 
-private:
+  private:
     TempDir m_tmp;
 };
 
 // One run of the executable as a child process, with its own runtime folder
 // (so that its single-instance claim is private to the test) and output.
 class ProgramProcess {
-public:
+  public:
     struct Options {
-        std::string display;           // empty: Qt's offscreen platform
-        std::string runtimeDir;        // where the single-instance claim lives
+        std::string display;    // empty: Qt's offscreen platform
+        std::string runtimeDir; // where the single-instance claim lives
     };
     ProgramProcess(const std::string& executable, const Options& options);
     ~ProgramProcess(); // kills the process if it still runs
@@ -50,7 +50,7 @@ public:
     bool holdsLock() const;
     bool waitForLock(std::chrono::milliseconds timeout) const;
 
-private:
+  private:
     pid_t m_pid = -1;
     std::optional<int> m_status;
     std::string m_outputFile;

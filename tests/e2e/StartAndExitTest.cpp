@@ -23,11 +23,9 @@ using testing_support::TempDir;
 platform::WindowId visibleWindowTitled(const std::string& title) {
     std::string command = "xdotool search --onlyvisible --name '^" + title + "$' 2>/dev/null";
     FILE* p = popen(command.c_str(), "r");
-    if (!p)
-        return 0;
+    if (!p) return 0;
     unsigned long long id = 0;
-    if (fscanf(p, "%llu", &id) != 1)
-        id = 0;
+    if (fscanf(p, "%llu", &id) != 1) id = 0;
     pclose(p);
     return id;
 }
@@ -41,8 +39,7 @@ class SecondStart : public ::testing::TestWithParam<Phase> {};
 
 TEST_P(SecondStart, EndsAtOnceSilentlyWithStatusZeroAndLeavesTheFirstRunning) {
     ProgramCopy program;
-    if (GetParam().finishedFirstStart)
-        program.writeFinishedFirstStart();
+    if (GetParam().finishedFirstStart) program.writeFinishedFirstStart();
     TempDir runtime;
     ProgramProcess first(program.executable(), {"", runtime.path()});
     ASSERT_TRUE(first.waitForLock(20s)) << first.output();
@@ -57,7 +54,8 @@ TEST_P(SecondStart, EndsAtOnceSilentlyWithStatusZeroAndLeavesTheFirstRunning) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Phases, SecondStart,
-                         ::testing::Values(Phase{"FirstRunWindowsOpen", false}, Phase{"MainWindowShown", true}),
+                         ::testing::Values(Phase{"FirstRunWindowsOpen", false},
+                                           Phase{"MainWindowShown", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Start, AfterTheFirstInstanceEndedHoweverANewStartRuns) {
@@ -77,8 +75,7 @@ TEST(Start, AfterTheFirstInstanceEndedHoweverANewStartRuns) {
 
 TEST(Start, ClosingTheMainWindowEndsWithStatusZeroAndFreesTheClaim) {
     testing_support::XvfbServer x;
-    if (!x.running())
-        GTEST_SKIP() << "no X server for the window to close: " << x.whyNot();
+    if (!x.running()) GTEST_SKIP() << "no X server for the window to close: " << x.whyNot();
     setenv("DISPLAY", x.display().c_str(), 1);
 
     ProgramCopy program;
@@ -89,8 +86,7 @@ TEST(Start, ClosingTheMainWindowEndsWithStatusZeroAndFreesTheClaim) {
     platform::WindowId window = 0;
     for (int i = 0; i < 200 && !window; ++i) {
         window = visibleWindowTitled("Brontara");
-        if (!window)
-            std::this_thread::sleep_for(50ms);
+        if (!window) std::this_thread::sleep_for(50ms);
     }
     ASSERT_NE(window, 0u) << "the main window never appeared (is xdotool installed?)";
     ASSERT_TRUE(platform::postCloseRequest(window));

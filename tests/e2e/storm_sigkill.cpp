@@ -63,7 +63,8 @@ class Process {
         for (const auto& e : environment)
             envp.push_back(const_cast<char*>(e.c_str()));
         envp.push_back(nullptr);
-        if (posix_spawnp(&m_pid, argv[0].c_str(), actions, nullptr, args.data(), envp.data()) != 0) m_pid = -1;
+        if (posix_spawnp(&m_pid, argv[0].c_str(), actions, nullptr, args.data(), envp.data()) != 0)
+            m_pid = -1;
     }
     ~Process() { kill(SIGKILL); }
     Process(const Process&) = delete;

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Coming back from the about dialog to the main window rebuilds the route
 // list, through the real windows as start-up creates them.
-#include "gui/AppContext.h"
-#include "support/Controls.h"
-#include "core/program/Settings.h"
 #include "app/Startup.h"
-#include "gui/MainWindow.h"
+#include "core/program/Settings.h"
 #include "gui/AboutDialog.h"
+#include "gui/AppContext.h"
 #include "gui/LanguageWindow.h"
+#include "gui/MainWindow.h"
 #include "gui/SimulatorFolderWindow.h"
 #include "platform/Ini.h"
-#include "support/ScriptedPlatform.h"
+#include "support/Controls.h"
+#include "support/ProgramWindows.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -22,7 +22,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
 
 using testing_support::control;
 
@@ -39,28 +38,23 @@ void PrintTo(const BackCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class BackFromAbout : public ::testing::TestWithParam<BackCase> {
+// The real start-up's windows, over the shared fixture's folders.
+class BackFromAbout : public ::testing::TestWithParam<BackCase>, public testing_support::ProgramWindows {
   protected:
     void SetUp() override {
         tmp.write("sim/train.exe", "");
         tmp.mkdir("sim/Routes/Eerste");
-        tmp.mkdir("prog/Dump/Languages");
-        context = std::make_unique<AppContext>(AppContext{platform, Folders{tmp / "prog/"}});
         // Settled settings: neither the language window nor the location window asks anything.
-        settings::writeLanguage(context->folders, "Nederlands");
-        settings::writeLanguageAnswered(context->folders);
-        settings::writeSimulatorFolder(context->folders, tmp / "sim");
-        windows.emplace(createWindows(*context));
+        settings::writeLanguage(context.folders, "Nederlands");
+        settings::writeLanguageAnswered(context.folders);
+        storeSimulatorFolder(simulator());
+        windows.emplace(createWindows(context));
         ASSERT_TRUE(platform.modalDialogs.empty());
         windows->main->show();
         windows->main->activateWindow();
         settle();
     }
     void TearDown() override { windows.reset(); }
-    static void settle() {
-        for (int i = 0; i < 5; ++i)
-            QApplication::processEvents();
-    }
     QStringList routes() const {
         QStringList items;
         for (int i = 0; i < control<QComboBox>(windows->main, "RouteBox")->count(); ++i)
@@ -68,9 +62,6 @@ class BackFromAbout : public ::testing::TestWithParam<BackCase> {
         return items;
     }
 
-    testing_support::TempDir tmp;
-    testing_support::ScriptedPlatform platform;
-    std::unique_ptr<AppContext> context;
     std::optional<Windows> windows;
 };
 
@@ -94,10 +85,13 @@ TEST_P(BackFromAbout, ThrowsAwayThePickedRouteAndRebuildsTheList) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, BackFromAbout,
-    ::testing::Values(
-        BackCase{"OkButton", [](AboutDialog& d, MainWindow&) { QTest::mouseClick(control<QPushButton>(d, "OKButton"), Qt::LeftButton); }},
-        BackCase{"CloseBox", [](AboutDialog& d, MainWindow&) { d.close(); }},
-        BackCase{"ClickOnTheMainWindow", [](AboutDialog&, MainWindow& main) { main.activateWindow(); }}),
+    ::testing::Values(BackCase{"OkButton",
+                               [](AboutDialog& d, MainWindow&) {
+                                   QTest::mouseClick(control<QPushButton>(d, "OKButton"), Qt::LeftButton);
+                               }},
+                      BackCase{"CloseBox", [](AboutDialog& d, MainWindow&) { d.close(); }},
+                      BackCase{"ClickOnTheMainWindow",
+                               [](AboutDialog&, MainWindow& main) { main.activateWindow(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -3,10 +3,10 @@
 #include "InfoFixture.h"
 #include "support/Controls.h"
 
+#include "core/help/ProjectLinks.h"
 #include "gui/widgets/BevelPanel.h"
 #include "gui/widgets/LinkLabel.h"
 #include "gui/widgets/PictureBox.h"
-#include "core/help/ProjectLinks.h"
 #include "platform/Ini.h"
 
 #include <QLabel>
@@ -16,7 +16,6 @@
 #include <QWindow>
 
 #include <filesystem>
-
 
 using testing_support::control;
 
@@ -41,9 +40,14 @@ struct Shown {
 class AboutDialogTest : public InfoFixture {
   protected:
     Shown shown() const {
-        return {about->windowTitle(),         control<QLabel>(about, "ProductName")->text(), control<QLabel>(about, "Version")->text(),
-                control<QLabel>(about, "Web")->text(),           control<LinkLabel>(about, "WebLink")->caption(),  control<QLabel>(about, "Mail")->text(),
-                control<LinkLabel>(about, "Mail_adres")->caption(), control<QPushButton>(about, "OKButton")->text()};
+        return {about->windowTitle(),
+                control<QLabel>(about, "ProductName")->text(),
+                control<QLabel>(about, "Version")->text(),
+                control<QLabel>(about, "Web")->text(),
+                control<LinkLabel>(about, "WebLink")->caption(),
+                control<QLabel>(about, "Mail")->text(),
+                control<LinkLabel>(about, "Mail_adres")->caption(),
+                control<QPushButton>(about, "OKButton")->text()};
     }
     void showAbout() {
         form->showAbout();
@@ -71,7 +75,8 @@ TEST_F(AboutDialogTest, ControlsStandWhereTheyWereDesigned) {
         else
             EXPECT_EQ(w->pos(), p.rect.topLeft());
         const bool inPanel = std::string_view(p.name) != "Panel1" && std::string_view(p.name) != "OKButton";
-        EXPECT_EQ(w->parentWidget(), inPanel ? static_cast<QWidget*>(control<BevelPanel>(about, "Panel1")) : about);
+        EXPECT_EQ(w->parentWidget(),
+                  inPanel ? static_cast<QWidget*>(control<BevelPanel>(about, "Panel1")) : about);
     }
 }
 
@@ -79,7 +84,8 @@ TEST_F(AboutDialogTest, ColoursAndFonts) {
     EXPECT_EQ(about->palette().color(QPalette::Window), QColor(49, 106, 197));
     EXPECT_TRUE(about->autoFillBackground());
     EXPECT_EQ(control<BevelPanel>(about, "Panel1")->palette().color(QPalette::Window), QColor(Qt::white));
-    for (QLabel* label : {control<QLabel>(about, "ProductName"), control<QLabel>(about, "Version"), control<QLabel>(about, "Web"), control<QLabel>(about, "Mail")}) {
+    for (QLabel* label : {control<QLabel>(about, "ProductName"), control<QLabel>(about, "Version"),
+                          control<QLabel>(about, "Web"), control<QLabel>(about, "Mail")}) {
         EXPECT_TRUE(label->font().bold()) << label->objectName().toStdString();
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
     }

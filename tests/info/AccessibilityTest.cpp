@@ -2,14 +2,15 @@
 // What a screen reader finds in the program's windows, read through Qt's
 // accessibility interface as assistive technology reads it.
 #include "InfoFixture.h"
-#include "support/Controls.h"
 #include "app/Startup.h"
-#include "gui/widgets/LinkLabel.h"
-#include "gui/widgets/PictureBox.h"
 #include "core/help/ProjectLinks.h"
 #include "gui/AboutDialog.h"
 #include "gui/LanguageWindow.h"
 #include "gui/SimulatorFolderWindow.h"
+#include "gui/widgets/LinkLabel.h"
+#include "gui/widgets/PictureBox.h"
+#include "support/Controls.h"
+#include "support/ProgramWindows.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
-
 
 using testing_support::control;
 
@@ -124,7 +124,9 @@ TEST_F(AccessibilityTest, AnInactiveLinkOffersNoPressAndOpensNothing) {
 }
 
 TEST_F(AccessibilityTest, ThePicturesAreNamedGraphics) {
-    for (QWidget* picture : std::initializer_list<QWidget*>{control<PictureBox>(about, "Image1"), control<PictureBox>(about, "Image2"), control<PictureBox>(form, "Image1")}) {
+    for (QWidget* picture : std::initializer_list<QWidget*>{control<PictureBox>(about, "Image1"),
+                                                            control<PictureBox>(about, "Image2"),
+                                                            control<PictureBox>(form, "Image1")}) {
         QAccessibleInterface* a = accessible(picture);
         EXPECT_EQ(a->role(), QAccessible::Graphic) << picture->objectName().toStdString();
         EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << picture->objectName().toStdString();
@@ -141,7 +143,8 @@ QStringList labelsOf(QObject* object) {
 }
 
 TEST_F(AccessibilityTest, TheRouteBoxIsLabelledByItsGroupInEveryLanguage) {
-    EXPECT_EQ(labelsOf(control<QComboBox>(form, "RouteBox")), QStringList{QStringLiteral("Route Selecteren")});
+    EXPECT_EQ(labelsOf(control<QComboBox>(form, "RouteBox")),
+              QStringList{QStringLiteral("Route Selecteren")});
     EXPECT_EQ(control<QComboBox>(form, "RouteBox")->accessibleName(), QStringLiteral("Route Selecteren"));
     writeLanguage("English",
                   "[Hoofd Scherm]\r\ngroupbox1=&Choose a route\r\nlabel1=Pick the route for the storm.\r\n");
@@ -153,23 +156,20 @@ TEST_F(AccessibilityTest, TheRouteBoxIsLabelledByItsGroupInEveryLanguage) {
 }
 
 TEST_F(AccessibilityTest, TheReportIsNamedByItsHeading) {
-    EXPECT_EQ(nameOf(control<QTextEdit>(form, "RichEdit1")), QStringLiteral("Informatie van uw instellingen:"));
+    EXPECT_EQ(nameOf(control<QTextEdit>(form, "RichEdit1")),
+              QStringLiteral("Informatie van uw instellingen:"));
 }
 
 // The whole program as start-up makes it, after a finished first start.
-class EveryWindow : public ::testing::Test {
+class EveryWindow : public ::testing::Test, public testing_support::ProgramWindows {
   protected:
     void SetUp() override {
         tmp.write("MSTS/train.exe", "stand-in");
         tmp.write("prog/Dump/All_dat.ini",
                   "[Programma]\r\nTaalkeuze=Nederlands\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=" +
                       tmp / "MSTS" + "\r\n");
-        context = std::make_unique<AppContext>(AppContext{platform, Folders{tmp / "prog/"}});
-        windows = std::make_unique<Windows>(createWindows(*context));
+        windows = std::make_unique<Windows>(createWindows(context));
     }
-    testing_support::TempDir tmp;
-    testing_support::ScriptedPlatform platform;
-    std::unique_ptr<AppContext> context;
     std::unique_ptr<Windows> windows;
 };
 

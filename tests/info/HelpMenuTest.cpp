@@ -213,7 +213,8 @@ TEST_F(ThemedButtons, CaptionsWithoutAccessKeysAreRelabelledToo) {
         press(QStringLiteral("&English"))(d);
         return 0;
     });
-    EXPECT_EQ(askWithLanguageButtons(platform, form, "?", form->texts().helpQuestionTitle, DialogType::Information,
+    EXPECT_EQ(askWithLanguageButtons(platform, form, "?", form->texts().helpQuestionTitle,
+                                     DialogType::Information,
                                      dialog_button::Yes | dialog_button::No | dialog_button::Cancel),
               7);
     EXPECT_EQ(seen, (QStringList{QStringLiteral("&Nederlands"), QStringLiteral("&English"),
@@ -260,7 +261,9 @@ TEST_P(AskHelpLanguageKinds, GiveTheStandardResults) {
         c.action(d);
         return 0;
     });
-    EXPECT_EQ(askWithLanguageButtons(platform, form, "Vraag", form->texts().helpQuestionTitle, c.type, c.buttons), c.result);
+    EXPECT_EQ(
+        askWithLanguageButtons(platform, form, "Vraag", form->texts().helpQuestionTitle, c.type, c.buttons),
+        c.result);
     EXPECT_EQ(caption, QString::fromUtf8(c.caption));
 }
 

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-
 using testing_support::control;
 
 using namespace lang_test;
@@ -83,7 +82,8 @@ TEST_F(ApplyLanguageTest, BackupMessageComesFromTheFileWhenItHasOne) {
 TEST_F(ApplyLanguageTest, RouteBoxShowsTheNewPlaceholderAndKeepsItsList) {
     folder.writeLanguage("Test", languageFile("Test", "Brontara", "T"));
     form->language().apply("Nederlands");
-    control<QComboBox>(form, "RouteBox")->addItems({QStringLiteral("Heuvelland"), QStringLiteral("Zonnedal")});
+    control<QComboBox>(form, "RouteBox")
+        ->addItems({QStringLiteral("Heuvelland"), QStringLiteral("Zonnedal")});
     control<QComboBox>(form, "RouteBox")->setCurrentIndex(1);
     ASSERT_EQ(control<QComboBox>(form, "RouteBox")->currentText(), QStringLiteral("Zonnedal"));
 
@@ -111,7 +111,8 @@ TEST_F(ApplyLanguageTest, AccessKeysShowInCaptionsAndDoubledAmpersandsAsOne) {
 
 TEST_F(ApplyLanguageTest, RefusedSettingsWriteRaisesAfterTheTextsAreSet) {
     folder.writeLanguage("Test", languageFile("Test", "Brontara", "T"));
-    folder.tmp.mkdir("prog/Dump/All_dat.ini"); // a folder where the settings file belongs: no write can succeed
+    folder.tmp.mkdir(
+        "prog/Dump/All_dat.ini"); // a folder where the settings file belongs: no write can succeed
     try {
         form->language().apply("Test");
         FAIL() << "the refused write was not reported";

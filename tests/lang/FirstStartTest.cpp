@@ -17,7 +17,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-
 using testing_support::control;
 
 using namespace lang_test;

@@ -20,7 +20,6 @@
 #include <filesystem>
 #include <ostream>
 
-
 using testing_support::control;
 
 namespace lang_test {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "gui/MainWindow.h"
 #include "core/language/MainTextTable.h"
+#include "gui/MainWindow.h"
 #include "support/ProgramWindows.h"
 
 #include <QString>

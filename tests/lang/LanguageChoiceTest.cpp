@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <gtest/gtest.h>
 
-
 using testing_support::control;
 
 using namespace lang_test;
@@ -248,7 +247,8 @@ TEST_P(LanguageMenuTest, ListsTheFilesAndMarksTheStoredLanguage) {
     EXPECT_EQ(checkedLanguageItem(*form), c.checked);
     for (QAction* item : control<QMenu>(form, "Taal1")->actions()) {
         EXPECT_TRUE(item->isCheckable());
-        EXPECT_EQ(item->actionGroup(), control<QActionGroup>(form, "TaalGroup")) << "not in the one radio group";
+        EXPECT_EQ(item->actionGroup(), control<QActionGroup>(form, "TaalGroup"))
+            << "not in the one radio group";
     }
 }
 

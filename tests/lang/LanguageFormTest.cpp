@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-
 using testing_support::control;
 
 using namespace lang_test;
@@ -51,7 +50,8 @@ class LanguageFormTest : public ::testing::Test {
         bool operator==(const Captions&) const = default;
     };
     Captions captions() const {
-        return {window->windowTitle().toStdString(), visibleText(control<QLabel>(window, "Label1")).toStdString(),
+        return {window->windowTitle().toStdString(),
+                visibleText(control<QLabel>(window, "Label1")).toStdString(),
                 control<QPushButton>(window, "Button1")->text().toStdString()};
     }
     void type(const QString& text) {
@@ -273,7 +273,8 @@ TEST_P(LanguageFormOkTest, FallsBackToDutchWhenTheChoiceFails) {
     LanguageWindow& window = folder.languageWindow();
     folder.platform.queueModal([&](QDialog&) {
         control<QComboBox>(window, "ComboBox1")->lineEdit()->selectAll();
-        typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(), QString::fromStdString(GetParam().typed));
+        typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(),
+                 QString::fromStdString(GetParam().typed));
         control<QPushButton>(window, "Button1")->click();
         return 0;
     });

@@ -3,12 +3,12 @@
 // file holds it, and every caption fits the control it stands in. With
 // BRONTARA_SCREENSHOT_DIR set, the windows are also saved as pictures.
 #include "LangFixture.h"
+#include "ShippedLanguages.h"
 #include "support/Controls.h"
 #include "support/TextMetrics.h"
-#include "ShippedLanguages.h"
 
-#include "gui/Caption.h"
 #include "core/language/LanguageFiles.h"
+#include "gui/Caption.h"
 #include "gui/LanguageWindow.h"
 #include "platform/Ini.h"
 #include "platform/Path.h"
@@ -27,7 +27,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
 
 using testing_support::control;
 
@@ -87,7 +86,8 @@ TEST_P(ShippedLanguageGuiTest, LanguageWindowTakesItsTextsFromTheFile) {
     window.show();
     QApplication::processEvents();
     control<QComboBox>(window, "ComboBox1")->lineEdit()->selectAll();
-    typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(), QString::fromStdString(GetParam().language));
+    typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(),
+             QString::fromStdString(GetParam().language));
     EXPECT_EQ(window.windowTitle().toStdString(), read("Taal Scherm", "titel"));
     EXPECT_EQ(visibleText(control<QLabel>(window, "Label1")).toStdString(), read("Taal Scherm", "label1"));
     EXPECT_EQ(control<QPushButton>(window, "Button1")->text().toStdString(), read("Taal Scherm", "button1"));
@@ -128,9 +128,11 @@ TEST_P(ShippedLanguageGuiTest, MainWindowCaptionsFitTheirControls) {
     expectButtonFits(control<QPushButton>(form, "Button1"), "Button1");
     expectButtonFits(control<QPushButton>(form, "Button2"), "Button2");
     // The title starts 8 pixels in and keeps clear of the right border.
-    expectFitsOneLine(control<QGroupBox>(form, "GroupBox1")->font(), control<QGroupBox>(form, "GroupBox1")->title(), control<QGroupBox>(form, "GroupBox1")->width() - 8 - 4 - 8,
-                      "GroupBox1");
-    expectFitsOneLine(control<QComboBox>(form, "RouteBox")->lineEdit()->font(), control<QComboBox>(form, "RouteBox")->currentText(),
+    expectFitsOneLine(control<QGroupBox>(form, "GroupBox1")->font(),
+                      control<QGroupBox>(form, "GroupBox1")->title(),
+                      control<QGroupBox>(form, "GroupBox1")->width() - 8 - 4 - 8, "GroupBox1");
+    expectFitsOneLine(control<QComboBox>(form, "RouteBox")->lineEdit()->font(),
+                      control<QComboBox>(form, "RouteBox")->currentText(),
                       control<QComboBox>(form, "RouteBox")->lineEdit()->width() - 4, "RouteBox");
     form->hide();
 }
@@ -141,7 +143,8 @@ TEST_P(ShippedLanguageGuiTest, LanguageWindowCaptionsFitTheirControls) {
     window.show();
     QApplication::processEvents();
     control<QComboBox>(window, "ComboBox1")->lineEdit()->selectAll();
-    typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(), QString::fromStdString(GetParam().language));
+    typeText(control<QComboBox>(window, "ComboBox1")->lineEdit(),
+             QString::fromStdString(GetParam().language));
     expectLabelFits(control<QLabel>(window, "Label1"), "Label1");
     expectButtonFits(control<QPushButton>(window, "Button1"), "Button1");
     window.hide();

@@ -3,8 +3,8 @@
 // stored in Windows-1252, and read back exactly as they were written.
 #include "ShippedLanguages.h"
 
-#include "core/program/MessageFormat.h"
 #include "core/language/LanguageFiles.h"
+#include "core/program/MessageFormat.h"
 #include "platform/Ini.h"
 #include "support/TempDir.h"
 

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QStyle>
 
-
 using testing_support::control;
 
 namespace {
@@ -48,8 +47,10 @@ TEST_F(CaptionFit, TheDutchCaptionsFitTheDesignAsItStands) {
         EXPECT_TRUE(titleShowsAll(control<QGroupBox>(f, "GroupBox1")));
         EXPECT_EQ(control<QPushButton>(f, "Button1")->geometry(), QRect(96, 155, 75, 25));
         EXPECT_EQ(control<QPushButton>(f, "Button2")->geometry(), QRect(174, 48, 75, 25));
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{control<QLabel>(f, "Label1"), control<QPushButton>(f, "Button1"), control<QPushButton>(f, "Button2"), control<QGroupBox>(f, "GroupBox1"), control<QLineEdit>(f, "Edit1")})
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 control<QLabel>(f, "Label1"), control<QPushButton>(f, "Button1"),
+                 control<QPushButton>(f, "Button2"), control<QGroupBox>(f, "GroupBox1"),
+                 control<QLineEdit>(f, "Edit1")})
             EXPECT_EQ(w->font(), f.font()) << w->objectName().toStdString();
     });
 }
@@ -73,9 +74,12 @@ TEST_F(CaptionFit, LongerCaptionsAreShownWholeAndTheButtonsStayInTheWindow) {
         EXPECT_EQ(control<QPushButton>(f, "Button1")->y(), 155);
         EXPECT_EQ(control<QPushButton>(f, "Button2")->y(), 48);
         EXPECT_TRUE(f.rect().contains(control<QPushButton>(f, "Button1")->geometry()));
-        EXPECT_TRUE(control<QGroupBox>(f, "GroupBox1")->rect().contains(control<QPushButton>(f, "Button2")->geometry()));
+        EXPECT_TRUE(control<QGroupBox>(f, "GroupBox1")
+                        ->rect()
+                        .contains(control<QPushButton>(f, "Button2")->geometry()));
         EXPECT_EQ(control<QPushButton>(f, "Button2")->geometry().right(), QRect(174, 48, 75, 25).right());
-        EXPECT_EQ(control<QPushButton>(f, "Button1")->geometry().center().x(), QRect(96, 155, 75, 25).center().x());
+        EXPECT_EQ(control<QPushButton>(f, "Button1")->geometry().center().x(),
+                  QRect(96, 155, 75, 25).center().x());
         // The folder box keeps the window's font: only captions shrink.
         EXPECT_EQ(control<QLineEdit>(f, "Edit1")->font(), f.font());
         EXPECT_EQ(control<QLabel>(f, "Label1")->geometry(), QRect(8, 8, 257, 41));

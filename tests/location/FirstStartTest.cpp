@@ -4,11 +4,11 @@
 #include "WinePrefix.h"
 #include "support/Controls.h"
 
-#include "gui/AppContext.h"
-#include "core/program/Settings.h"
 #include "app/Startup.h"
-#include "gui/MainWindow.h"
+#include "core/program/Settings.h"
+#include "gui/AppContext.h"
 #include "gui/LanguageWindow.h"
+#include "gui/MainWindow.h"
 #include "gui/SimulatorFolderWindow.h"
 #include "platform/Platform.h"
 #include "support/ScriptedPlatform.h"
@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
-
 
 using testing_support::control;
 
@@ -51,7 +50,8 @@ TEST(FirstStartUnderWine, LanguageWindowThenLocationWindowInThatLanguageThenTheR
     platform.queueModal([&](QDialog& dialog) {
         seen.push_back("window " + dialog.objectName().toStdString());
         auto& language = dynamic_cast<LanguageWindow&>(dialog);
-        control<QComboBox>(language, "ComboBox1")->setCurrentIndex(control<QComboBox>(language, "ComboBox1")->findText(QStringLiteral("Engels")));
+        control<QComboBox>(language, "ComboBox1")
+            ->setCurrentIndex(control<QComboBox>(language, "ComboBox1")->findText(QStringLiteral("Engels")));
         QTest::mouseClick(control<QPushButton>(language, "Button1"), Qt::LeftButton);
         return dialog.result();
     });
@@ -59,7 +59,8 @@ TEST(FirstStartUnderWine, LanguageWindowThenLocationWindowInThatLanguageThenTheR
         seen.push_back("window " + dialog.objectName().toStdString() + ": " +
                        dialog.windowTitle().toStdString());
         auto& location = dynamic_cast<SimulatorFolderWindow&>(dialog);
-        QTest::mouseClick(control<QPushButton>(location, "Button1"), Qt::LeftButton); // the proposal as it stands
+        QTest::mouseClick(control<QPushButton>(location, "Button1"),
+                          Qt::LeftButton); // the proposal as it stands
         return dialog.result();
     });
 

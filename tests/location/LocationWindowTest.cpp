@@ -34,7 +34,8 @@ class LocationWindow : public LocationFixture {
         QStringList texts;
         platform.queueFolder("");
         whileShown([&](SimulatorFolderWindow& f) {
-            texts << f.windowTitle() << control<QLabel>(f, "Label1")->text() << control<QPushButton>(f, "Button1")->text() << control<QPushButton>(f, "Button2")->text()
+            texts << f.windowTitle() << control<QLabel>(f, "Label1")->text()
+                  << control<QPushButton>(f, "Button1")->text() << control<QPushButton>(f, "Button2")->text()
                   << control<QGroupBox>(f, "GroupBox1")->title();
             press(control<QPushButton>(f, "Button2"));
             typeFolder(f, tmp / "nowhere");
@@ -99,14 +100,15 @@ TEST_F(LocationWindow, TabRunsFromContinueThroughBrowseToTheFolder) {
 
 TEST_F(LocationWindow, SpeaksTheBuiltInDutch) {
     const std::string sim = makeSimulator();
-    EXPECT_EQ(walkThrough(sim),
-              names({"Locatie",
-                     "Voor u verder kan moet eerst de locatie worden aangegeven waar Microsoft Train Simulator "
-                     "is geïnstalleerd.",
-                     "Ga Verder", "Bladeren...", "Locatie:"}));
+    EXPECT_EQ(
+        walkThrough(sim),
+        names({"Locatie",
+               "Voor u verder kan moet eerst de locatie worden aangegeven waar Microsoft Train Simulator "
+               "is geïnstalleerd.",
+               "Ga Verder", "Bladeren...", "Locatie:"}));
     EXPECT_EQ(platform.browseTitles, (std::vector<std::string>{"Selecteer een map..."}));
     EXPECT_EQ(platform.boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError},
-                                                 {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
+                                                {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
 }
 
 TEST_F(LocationWindow, ReadsItsOwnSectionsOfTheStoredLanguagesFile) {
@@ -119,10 +121,11 @@ TEST_F(LocationWindow, ReadsItsOwnSectionsOfTheStoredLanguagesFile) {
                                 "[Meldingen]\nTitel_fout=WRONG\nTitel=Error\nKan_niet_vinden=Not found\n"
                                 "Is_Gevonden=Found\nGevonden_Titel=Done\n");
     const std::string sim = makeSimulator();
-    EXPECT_EQ(walkThrough(sim), names({"Location", "Tell us where & how", "&Continue", "&Browse...", "Folder:"}));
+    EXPECT_EQ(walkThrough(sim),
+              names({"Location", "Tell us where & how", "&Continue", "&Browse...", "Folder:"}));
     EXPECT_EQ(platform.browseTitles, (std::vector<std::string>{"Pick a folder"}));
     EXPECT_EQ(platform.boxes, (std::vector<Box>{{"Not found", "Error", mb::Ok | mb::IconError},
-                                                 {"Found", "Done", mb::Ok | mb::IconInformation}}));
+                                                {"Found", "Done", mb::Ok | mb::IconInformation}}));
     // The language stays as the settings file has it: this window never stores one.
     EXPECT_EQ(settings::readLanguage(context.folders), "Engels");
 }
@@ -132,7 +135,8 @@ TEST_F(LocationWindow, WithoutTheLanguagesFileEveryTextIsEmptyAndTheWindowStillW
     const std::string sim = makeSimulator();
     EXPECT_EQ(walkThrough(sim), QStringList(5, QString()));
     EXPECT_EQ(platform.browseTitles, (std::vector<std::string>{""}));
-    EXPECT_EQ(platform.boxes, (std::vector<Box>{{"", "", mb::Ok | mb::IconError}, {"", "", mb::Ok | mb::IconInformation}}));
+    EXPECT_EQ(platform.boxes,
+              (std::vector<Box>{{"", "", mb::Ok | mb::IconError}, {"", "", mb::Ok | mb::IconInformation}}));
     EXPECT_EQ(storedFolder(), sim);
 }
 
@@ -266,7 +270,7 @@ TEST_F(LocationWindow, ARefusedFolderThenACorrectedOneStoresOnlyTheCorrection) {
     create();
     EXPECT_TRUE(visibleAfterRefusal);
     EXPECT_EQ(platform.boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError},
-                                                 {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
+                                                {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
     EXPECT_EQ(settingsAtEachBox, std::vector<std::string>(2, "[Programma]\nTaalkeuze=Nederlands\n"));
     EXPECT_EQ(storedFolder(), sim);
 }
@@ -442,10 +446,9 @@ TEST_F(LocationWindow, ARefusedSettingsWriteIsReportedAndTheWindowClosesWithNoth
         visibleAfter = f.isVisible();
     });
     create();
-    EXPECT_EQ(platform.boxes,
-              (std::vector<Box>{{"", "", mb::Ok | mb::IconInformation},
-                                {"Unable to write to " + context.folders.settingsFile() + ".", "Brontara",
-                                 mb::Ok | mb::IconError}}));
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{"", "", mb::Ok | mb::IconInformation},
+                                                {"Unable to write to " + context.folders.settingsFile() + ".",
+                                                 "Brontara", mb::Ok | mb::IconError}}));
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_FALSE(visibleAfter);
     EXPECT_FALSE(std::filesystem::exists(tmp / "prog/Dump"));
@@ -465,10 +468,9 @@ TEST_F(LocationWindow, MessagesArePassedThroughTheFormatterAndABadOneKeepsTheWin
         visibleAfter = f.isVisible();
     });
     create();
-    EXPECT_EQ(platform.boxes,
-              (std::vector<Box>{{"Path  not found: 100%", "Error %s", mb::Ok | mb::IconError},
-                                {"Format '%d' invalid or incompatible with argument.", "Brontara",
-                                 mb::Ok | mb::IconError}}));
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{"Path  not found: 100%", "Error %s", mb::Ok | mb::IconError},
+                                                {"Format '%d' invalid or incompatible with argument.",
+                                                 "Brontara", mb::Ok | mb::IconError}}));
     EXPECT_TRUE(visibleAfter);
     EXPECT_EQ(storedFolder(), "");
 }

@@ -2,15 +2,14 @@
 // The location window over the real registry probe and path mapping: a Wine
 // prefix in a temporary home, its system.reg written here in Wine's format.
 #include "LocationFixture.h"
-#include "support/Controls.h"
 #include "WinePrefix.h"
+#include "support/Controls.h"
 
 #include "platform/Platform.h"
 #include "platform/Registry.h"
 
 #include <algorithm>
 #include <chrono>
-
 
 using testing_support::control;
 
@@ -163,7 +162,7 @@ TEST_F(LocationUnderWine, AnEntryPointingAtTrainExeItselfIsRefusedAndBrowsingPut
     create();
     EXPECT_EQ(proposal, kDefaultFolder + "\\train.exe");
     EXPECT_EQ(platform.boxes, (std::vector<Box>{{kNotFoundDutch, "Fout", mb::Ok | mb::IconError},
-                                                 {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
+                                                {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
     EXPECT_EQ(storedFolder(), folder);
 }
 

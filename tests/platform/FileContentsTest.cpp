@@ -12,7 +12,7 @@ using testing_support::readFile;
 using testing_support::TempDir;
 
 class FileContents : public ::testing::Test {
-protected:
+  protected:
     std::string win(const std::string& relative) const { return tmp.path() + "\\" + relative; }
     TempDir tmp;
 };

@@ -28,7 +28,7 @@ class Scratch {
         char base[MAX_PATH + 1];
         const DWORD length = GetTempPathA(sizeof base, base);
         m_path = std::string(base, length) + "brontara-ini-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++m_counter);
+                 std::to_string(++m_counter);
         fs::create_directory(m_path);
     }
     ~Scratch() {

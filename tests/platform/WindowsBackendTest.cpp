@@ -663,8 +663,8 @@ class TestWindow {
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = "BrontaraTestWindow";
         RegisterClassA(&windowClass); // fails harmlessly when registered already
-        m_window = CreateWindowExA(0, windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 200,
-                                  100, nullptr, nullptr, windowClass.hInstance, nullptr);
+        m_window = CreateWindowExA(0, windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0,
+                                   200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
         if (!m_window) throw std::runtime_error("cannot create a window");
     }
     ~TestWindow() {

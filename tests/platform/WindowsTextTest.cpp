@@ -127,7 +127,7 @@ class HeldOpen {
   public:
     explicit HeldOpen(const std::wstring& path)
         : m_handle(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr)) {
+                               FILE_ATTRIBUTE_NORMAL, nullptr)) {
         if (m_handle == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot hold the file open");
     }
     ~HeldOpen() { CloseHandle(m_handle); }

@@ -72,8 +72,9 @@ void XvfbClient::deleteProperty(xcb_window_t window, xcb_atom_t property) {
 }
 
 bool XvfbClient::selectOnRoot(std::uint32_t eventMask) {
-    xcb_generic_error_t* error = xcb_request_check(
-        m_connection, xcb_change_window_attributes_checked(m_connection, m_root, XCB_CW_EVENT_MASK, &eventMask));
+    xcb_generic_error_t* error =
+        xcb_request_check(m_connection, xcb_change_window_attributes_checked(m_connection, m_root,
+                                                                             XCB_CW_EVENT_MASK, &eventMask));
     std::free(error);
     return error == nullptr;
 }

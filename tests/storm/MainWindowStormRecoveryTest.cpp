@@ -4,8 +4,8 @@
 // at a vanished simulator or cannot be read; a restore that cannot finish.
 #include "FaultyFiles.h"
 #include "StormWindow.h"
-#include "platform/Platform.h"
 #include "core/storm/StormInstaller.h"
+#include "platform/Platform.h"
 
 #include <QTextEdit>
 #include <algorithm>

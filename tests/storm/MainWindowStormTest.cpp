@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FaultyFiles.h"
-#include "support/Controls.h"
 #include "StormWindow.h"
 #include "platform/Platform.h"
+#include "support/Controls.h"
 
 #include <QComboBox>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
 
 using testing_support::control;
 

@@ -5,10 +5,10 @@
 #include "core/storm/StormBounds.h"
 #include "FaultyFiles.h"
 #include "StormFixture.h"
-#include "platform/FileNames.h"
 #include "core/storm/RouteInspection.h"
 #include "core/storm/StormInstaller.h"
 #include "core/storm/StormRestorer.h"
+#include "platform/FileNames.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,6 @@
 #include "StormWindow.h"
 #include "support/Controls.h"
 
-
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
@@ -10,7 +9,6 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
-
 
 using testing_support::control;
 
@@ -24,13 +22,13 @@ void writeSettings(const StormFixture& fx, const std::string& language) {
 
 StormWindow::StormWindow(const StormFixture& fx, testing_support::ScriptedPlatform& platform,
                          storm::StormFiles* files, storm::StepHook hook)
-    : m_context{platform, Folders{fx.programFolder()}} {
-    m_form = std::make_unique<MainWindow>(m_context);
+    : m_windows(platform, fx.programFolder()), m_form(&m_windows.mainWindow(false)) {
     m_form->storm().setFiles(files);
     m_form->storm().setStepHook(std::move(hook));
-    m_context.guard.run([&] { m_form->initialise(); });
-    m_context.guard.run([&] { m_form->resumeStormFromJournal(); });
-    m_context.guard.run([&] { m_form->reloadRoutes(); });
+    const ErrorGuard& guard = m_windows.context.guard;
+    guard.run([&] { m_form->initialise(); });
+    guard.run([&] { m_form->resumeStormFromJournal(); });
+    guard.run([&] { m_form->reloadRoutes(); });
 }
 
 StormWindow::~StormWindow() = default;
@@ -45,21 +43,24 @@ void StormWindow::restore() {
 }
 
 bool StormWindow::locked() const {
-    return m_form->storm().isStormActive() && control<QFrame>(m_form, "Panel1")->isHidden() && !control<QAction>(m_form, "afsluiten1")->isEnabled() &&
+    return m_form->storm().isStormActive() && control<QFrame>(m_form, "Panel1")->isHidden() &&
+           !control<QAction>(m_form, "afsluiten1")->isEnabled() &&
            !control<QMenu>(m_form, "Opties1")->menuAction()->isVisible() &&
            !(m_form->windowFlags() & Qt::WindowCloseButtonHint) && m_form->storm().journal().has_value();
 }
 
 bool StormWindow::selecting() const {
-    return !m_form->storm().isStormActive() && !control<QFrame>(m_form, "Panel1")->isHidden() && control<QAction>(m_form, "afsluiten1")->isEnabled() &&
-           control<QMenu>(m_form, "Opties1")->menuAction()->isVisible() && (m_form->windowFlags() & Qt::WindowCloseButtonHint) &&
-           !m_form->storm().journal().has_value();
+    return !m_form->storm().isStormActive() && !control<QFrame>(m_form, "Panel1")->isHidden() &&
+           control<QAction>(m_form, "afsluiten1")->isEnabled() &&
+           control<QMenu>(m_form, "Opties1")->menuAction()->isVisible() &&
+           (m_form->windowFlags() & Qt::WindowCloseButtonHint) && !m_form->storm().journal().has_value();
 }
 
 std::vector<StormWindow::ReportLine> StormWindow::report() const {
     std::vector<ReportLine> lines;
     if (control<QTextEdit>(m_form, "RichEdit1")->document()->isEmpty()) return lines;
-    for (QTextBlock b = control<QTextEdit>(m_form, "RichEdit1")->document()->begin(); b.isValid(); b = b.next()) {
+    for (QTextBlock b = control<QTextEdit>(m_form, "RichEdit1")->document()->begin(); b.isValid();
+         b = b.next()) {
         // An empty line has no fragment: its block's character format is the one in force.
         QTextCharFormat f = b.charFormat();
         for (auto it = b.begin(); !it.atEnd(); ++it)

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "StormFixture.h"
-#include "gui/AppContext.h"
-#include "gui/MainWindow.h"
 #include "core/storm/StormFiles.h"
 #include "core/storm/StormSteps.h"
-#include "support/ScriptedPlatform.h"
+#include "gui/MainWindow.h"
+#include "support/ProgramWindows.h"
 
 #include <QColor>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,7 +25,7 @@ class StormWindow {
     ~StormWindow();
 
     MainWindow& form() { return *m_form; }
-    MainWindow* operator->() { return m_form.get(); }
+    MainWindow* operator->() { return m_form; }
 
     // Types the route into the box and presses the make button.
     void make(const std::string& route);
@@ -49,8 +47,8 @@ class StormWindow {
     std::vector<ReportLine> report() const;
 
   private:
-    AppContext m_context;
-    std::unique_ptr<MainWindow> m_form;
+    testing_support::ProgramWindows m_windows;
+    MainWindow* m_form = nullptr;
 };
 
 } // namespace storm_test

@@ -11,15 +11,13 @@ namespace testing_support {
 
 // A window's control found by its object name, as a user or a screen reader
 // reaches it; a missing control ends the test with its name.
-template <class Control>
-Control* control(const QObject* window, const char* objectName) {
+template <class Control> Control* control(const QObject* window, const char* objectName) {
     auto* found = window ? window->findChild<Control*>(QString::fromLatin1(objectName)) : nullptr;
     if (!found) throw std::runtime_error(std::string("no control named ") + objectName);
     return found;
 }
 
-template <class Control>
-Control* control(const QObject& window, const char* objectName) {
+template <class Control> Control* control(const QObject& window, const char* objectName) {
     return control<Control>(&window, objectName);
 }
 

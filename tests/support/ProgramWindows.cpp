@@ -21,7 +21,12 @@ ProgramWindows::ProgramWindows(ScriptedPlatform& platformToUse)
     tmp.mkdir("sim/Routes");
 }
 
-ProgramWindows::~ProgramWindows() { closeWindows(); }
+ProgramWindows::ProgramWindows(ScriptedPlatform& platformToUse, const std::string& programFolder)
+    : platform(platformToUse), context{platformToUse, Folders{programFolder}} {}
+
+ProgramWindows::~ProgramWindows() {
+    closeWindows();
+}
 
 MainWindow& ProgramWindows::mainWindow(bool applyDutch) {
     if (!m_main) {

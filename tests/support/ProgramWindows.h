@@ -22,10 +22,12 @@ namespace testing_support {
 // made when a test first asks for it and wired to the others as start-up
 // wires them; no creation handler runs unless the test runs it.
 class ProgramWindows {
-public:
+  public:
     ProgramWindows();
     // `platform` stands in for the scripted one; it must outlive the windows.
     explicit ProgramWindows(ScriptedPlatform& platform);
+    // The windows over a program folder of the test's own (with its trailing separator).
+    ProgramWindows(ScriptedPlatform& platform, const std::string& programFolder);
     virtual ~ProgramWindows();
 
     // The main window, in the built-in language unless `applyDutch` is false.
@@ -55,7 +57,7 @@ public:
     ScriptedPlatform& platform;
     AppContext context;
 
-private:
+  private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<AboutDialog> m_about;
     std::unique_ptr<LanguageWindow> m_language;

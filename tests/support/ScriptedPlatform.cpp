@@ -11,15 +11,13 @@ namespace testing_support {
 
 int ScriptedPlatform::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
     boxes.push_back({text, caption, flags});
-    if (onBox)
-        onBox(boxes.back());
+    if (onBox) onBox(boxes.back());
     if (!m_answers.empty()) {
         int a = m_answers.front();
         m_answers.pop_front();
         return a;
     }
-    if ((flags & 0x0F) == platform::mb::Ok)
-        return platform::answer::Ok;
+    if ((flags & 0x0F) == platform::mb::Ok) return platform::answer::Ok;
     ADD_FAILURE() << "no answer queued for the box \"" << text << "\"";
     return platform::answer::No;
 }
@@ -53,12 +51,14 @@ int ScriptedPlatform::execModal(QDialog& dialog) {
     return result;
 }
 
-void ScriptedPlatform::shellOpen(const std::string& target) { opened.push_back(target); }
+void ScriptedPlatform::shellOpen(const std::string& target) {
+    opened.push_back(target);
+}
 
-platform::RegistryText ScriptedPlatform::readLocalMachineText(const std::string& key, const std::string& valueName) {
+platform::RegistryText ScriptedPlatform::readLocalMachineText(const std::string& key,
+                                                              const std::string& valueName) {
     registryReads.emplace_back(key, valueName);
-    if (registryError)
-        throw platform::AppError(*registryError);
+    if (registryError) throw platform::AppError(*registryError);
     return registry;
 }
 

@@ -14,7 +14,7 @@ namespace testing_support {
 // lookup in order and answers with what the test queued. A test reads like the
 // user's session: queue "Yes", press the button, expect the boxes shown.
 class ScriptedPlatform : public platform::Platform {
-public:
+  public:
     struct Box {
         std::string text;
         std::string caption;
@@ -31,10 +31,10 @@ public:
     // The next folder the browser returns ("" is a cancel).
     void queueFolder(std::string folder) { m_folders.push_back(std::move(folder)); }
 
-    std::vector<Box> boxes;                 // every message box, in order
-    std::vector<std::string> modalDialogs;  // objectName of every dialog run modally
-    std::vector<std::string> browseTitles;  // title of every folder browser
-    std::vector<std::string> opened;        // every shell "open" target
+    std::vector<Box> boxes;                // every message box, in order
+    std::vector<std::string> modalDialogs; // objectName of every dialog run modally
+    std::vector<std::string> browseTitles; // title of every folder browser
+    std::vector<std::string> opened;       // every shell "open" target
     std::vector<platform::WindowId> closeRequests;
 
     // Registry: what readLocalMachineText answers; an error text makes it throw AppError.
@@ -53,14 +53,15 @@ public:
     std::string browseForFolder(const std::string& title) override;
     int execModal(QDialog& dialog) override;
     void shellOpen(const std::string& target) override;
-    platform::RegistryText readLocalMachineText(const std::string& key, const std::string& valueName) override;
+    platform::RegistryText readLocalMachineText(const std::string& key,
+                                                const std::string& valueName) override;
     platform::WindowId findWindow(const std::string& title) override;
     bool postCloseRequest(platform::WindowId window) override;
 
     // True when every queued answer, dialog action and folder was used.
     bool allUsed() const { return m_answers.empty() && m_modals.empty() && m_folders.empty(); }
 
-private:
+  private:
     std::deque<int> m_answers;
     std::deque<std::function<int(QDialog&)>> m_modals;
     std::deque<std::string> m_folders;

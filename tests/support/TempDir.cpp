@@ -23,14 +23,12 @@ std::string makeTemporaryFolder() {
     for (int attempt = 0; attempt < 100; ++attempt) {
         fs::path p = fs::temp_directory_path() / ("brontara-test-" + std::to_string(random()));
         std::error_code ec;
-        if (fs::create_directory(p, ec))
-            return p.string();
+        if (fs::create_directory(p, ec)) return p.string();
     }
     throw std::runtime_error("cannot create a temporary folder");
 #else
     std::string pattern = (fs::temp_directory_path() / "brontara-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a temporary folder");
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
     return pattern;
 #endif
 }
@@ -53,24 +51,25 @@ TempDir::TempDir() : m_path(makeTemporaryFolder()) {}
 TempDir::~TempDir() {
     std::error_code ec;
     // Tests make entries read-only; give write access back so that removal works.
-    for (auto it = fs::recursive_directory_iterator(m_path, fs::directory_options::skip_permission_denied, ec);
+    for (auto it =
+             fs::recursive_directory_iterator(m_path, fs::directory_options::skip_permission_denied, ec);
          !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-        if (!it->is_symlink(ec))
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        if (!it->is_symlink(ec)) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     }
     fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(m_path, ec);
 }
 
-std::string TempDir::operator/(const std::string& relative) const { return m_path + "/" + relative; }
+std::string TempDir::operator/(const std::string& relative) const {
+    return m_path + "/" + relative;
+}
 
 std::string TempDir::write(const std::string& relative, const std::string& content) const {
     fs::path p = platform::fileSystemPath(m_path + "/" + relative);
     fs::create_directories(p.parent_path());
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out << content;
-    if (!out)
-        throw std::runtime_error("cannot write " + p.string());
+    if (!out) throw std::runtime_error("cannot write " + p.string());
     return m_path + "/" + relative;
 }
 
@@ -80,12 +79,13 @@ std::string TempDir::mkdir(const std::string& relative) const {
 }
 
 ScopedEnv::ScopedEnv(std::string name, const std::optional<std::string>& value) : m_name(std::move(name)) {
-    if (const char* old = std::getenv(m_name.c_str()))
-        m_old = old;
+    if (const char* old = std::getenv(m_name.c_str())) m_old = old;
     setVariable(m_name, value);
 }
 
-ScopedEnv::~ScopedEnv() { setVariable(m_name, m_old); }
+ScopedEnv::~ScopedEnv() {
+    setVariable(m_name, m_old);
+}
 
 ScopedCurrentDir::ScopedCurrentDir(const std::string& hostPath) : m_old(fs::current_path().string()) {
     fs::current_path(hostPath);
@@ -98,8 +98,7 @@ ScopedCurrentDir::~ScopedCurrentDir() {
 
 std::string readFile(const std::string& hostPath, bool* found) {
     std::ifstream in(platform::fileSystemPath(hostPath), std::ios::binary);
-    if (found)
-        *found = static_cast<bool>(in);
+    if (found) *found = static_cast<bool>(in);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
@@ -108,8 +107,8 @@ std::string readFile(const std::string& hostPath, bool* found) {
 std::map<std::string, std::string> snapshot(const std::string& hostPath) {
     std::map<std::string, std::string> result;
     std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(hostPath, ec); !ec && it != fs::recursive_directory_iterator();
-         it.increment(ec)) {
+    for (auto it = fs::recursive_directory_iterator(hostPath, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
         std::string rel = fs::relative(it->path(), hostPath).generic_string();
         if (it->is_directory())
             result[rel + "/"] = "";

@@ -8,7 +8,7 @@ namespace testing_support {
 
 // A real temporary folder, removed with everything in it when the object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -24,33 +24,33 @@ public:
     // Creates a folder with its parents; returns its host path.
     std::string mkdir(const std::string& relative) const;
 
-private:
+  private:
     std::string m_path;
 };
 
 // Sets (or, with nullopt, removes) an environment variable for the life of
 // the object, then puts the old value back.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(std::string name, const std::optional<std::string>& value);
     ~ScopedEnv();
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-private:
+  private:
     std::string m_name;
     std::optional<std::string> m_old;
 };
 
 // Makes a folder the current directory for the life of the object.
 class ScopedCurrentDir {
-public:
+  public:
     explicit ScopedCurrentDir(const std::string& hostPath);
     ~ScopedCurrentDir();
     ScopedCurrentDir(const ScopedCurrentDir&) = delete;
     ScopedCurrentDir& operator=(const ScopedCurrentDir&) = delete;
 
-private:
+  private:
     std::string m_old;
 };
 

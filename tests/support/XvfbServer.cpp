@@ -67,14 +67,14 @@ bool XvfbServer::tryDisplay(int number) {
     posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
     // -noreset: by default the server resets whenever its last client leaves,
     // and refuses connections meanwhile; tests connect and leave all the time.
-    const char* argv[] = {"Xvfb",    name.c_str(), "-nolisten",  "tcp",  "-noreset",
+    const char* argv[] = {"Xvfb",    name.c_str(), "-nolisten",      "tcp",  "-noreset",
                           "-screen", "0",          m_screen.c_str(), nullptr};
     pid_t pid = -1;
     const int failed = posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (failed) {
         m_whyNot = failed == ENOENT ? "Xvfb is not installed"
-                                   : std::string("cannot start Xvfb: ") + std::strerror(failed);
+                                    : std::string("cannot start Xvfb: ") + std::strerror(failed);
         return false;
     }
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/help/AboutTexts.h"
 
+#include "core/language/MainTextTable.h"
 #include "core/program/BrontaraVersion.h"
 #include "core/program/Folders.h"
-#include "core/language/MainTextTable.h"
 #include "platform/Ini.h"
 
 #include <array>

@@ -13,7 +13,7 @@ namespace help {
 
 // What the help asks of the main window.
 class HelpView {
-public:
+  public:
     virtual ~HelpView() = default;
     // Asks in which language the help should be, with the buttons named after
     // languages; returns the dialog's result (Yes 6, No 7, Cancel 2).
@@ -23,13 +23,13 @@ public:
 // The help menu's "Help inhoud": asks for the language, then opens that help
 // document with the program the desktop has for it.
 class HelpController {
-public:
+  public:
     HelpController(platform::Platform& platform, const Folders& folders, const MainTexts& texts,
                    const MessageBoxes& boxes, HelpView& view);
 
     void showHelp();
 
-private:
+  private:
     platform::Platform& m_platform;
     const Folders& m_folders;
     const MainTexts& m_texts;

@@ -12,7 +12,7 @@ namespace lang {
 
 // What the language asks of the main window.
 class LanguageView {
-public:
+  public:
     virtual ~LanguageView() = default;
     // One caption of the window's controls and menu.
     virtual void setCaption(TextTarget target, const std::string& text) = 0;
@@ -26,7 +26,7 @@ public:
 // The main window's language: which one is in force, its texts, the language
 // menu, and the checks a language file must pass before it is used.
 class LanguageController {
-public:
+  public:
     LanguageController(const Folders& folders, const MessageBoxes& boxes, LanguageView& view);
 
     // At creation: the language menu and the stored language, checked.
@@ -51,7 +51,7 @@ public:
     // For tests that check how a held text is shown.
     MainTexts& texts() { return m_texts; }
 
-private:
+  private:
     const Folders& m_folders;
     const MessageBoxes& m_boxes;
     LanguageView& m_view;

@@ -7,8 +7,20 @@
 
 // Where one main-window text comes from and where it goes.
 enum class TextTarget {
-    RoutePrompt, RouteGroup, RouteBoxText, FileMenu, QuitItem, OptionsMenu, LanguageMenu, HelpMenu,
-    HelpContentsItem, AboutItem, MakeButton, CompletionText, RestoreButton, Held
+    RoutePrompt,
+    RouteGroup,
+    RouteBoxText,
+    FileMenu,
+    QuitItem,
+    OptionsMenu,
+    LanguageMenu,
+    HelpMenu,
+    HelpContentsItem,
+    AboutItem,
+    MakeButton,
+    CompletionText,
+    RestoreButton,
+    Held
 };
 
 struct MainTextRow {

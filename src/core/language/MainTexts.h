@@ -6,9 +6,9 @@
 // Only the language controller changes them; message boxes read them when they
 // are shown. The keys they are read from are in MainTextTable.cpp.
 struct MainTexts {
-    std::string routePlaceholder;   // stands in the route box while no route is chosen
-    std::string reportHeading;      // "Infobox tekst" titel
-    std::string reportRouteLabel;   // "Infobox tekst" route
+    std::string routePlaceholder; // stands in the route box while no route is chosen
+    std::string reportHeading;    // "Infobox tekst" titel
+    std::string reportRouteLabel; // "Infobox tekst" route
     std::string errorTitle;
     std::string warningTitle;
     std::string noRouteChosen;
@@ -20,9 +20,9 @@ struct MainTexts {
     std::string languageFileError;
     std::string helpNotFound;
     std::string siblingRunning;
-    std::string backupFailed;        // a back-up failed, so the storm was not installed
-    std::string restoreIncomplete;       // restoring could not put every file back (a yes/no question)
-    std::string journalDamaged;      // the journal of an installed storm cannot be read
-    std::string stormElsewhere;       // the storm is installed in a simulator folder that is not there now
-    std::string keepAsideFailed;       // the back-ups of a storm given up on could not be set aside
+    std::string backupFailed;      // a back-up failed, so the storm was not installed
+    std::string restoreIncomplete; // restoring could not put every file back (a yes/no question)
+    std::string journalDamaged;    // the journal of an installed storm cannot be read
+    std::string stormElsewhere;    // the storm is installed in a simulator folder that is not there now
+    std::string keepAsideFailed;   // the back-ups of a storm given up on could not be set aside
 };

@@ -8,11 +8,11 @@
 
 // The ten texts of the simulator location window, in the order it sets them.
 struct LocationTexts {
-    std::string title;   // the window's title
+    std::string title;          // the window's title
     std::string explanation;    // the explanation
-    std::string continueButton;   // the continue button
+    std::string continueButton; // the continue button
     std::string browseButton;   // the browse button
-    std::string folderGroup; // the frame round the folder entry
+    std::string folderGroup;    // the frame round the folder entry
     std::string browseText;
     std::string errorTitle;
     std::string notFoundText;

@@ -7,7 +7,7 @@
 // reported here, so coming back from one does not count; neither does coming
 // back from another application, because the last form stays the main window.
 class ActivationRule {
-public:
+  public:
     enum class Form { None, Main, Language, About, Location };
 
     // A form became active; true when the main window's handler must run.
@@ -18,6 +18,6 @@ public:
     }
     Form last() const { return m_last; }
 
-private:
+  private:
     Form m_last = Form::None;
 };

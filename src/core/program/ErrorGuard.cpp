@@ -14,6 +14,7 @@ bool ErrorGuard::run(const std::function<void()>& handler) const {
     } catch (const std::exception& e) {
         message = e.what();
     }
-    m_platform.messageBox(unhandledErrorText(message), "Brontara", platform::mb::Ok | platform::mb::IconError);
+    m_platform.messageBox(unhandledErrorText(message), "Brontara",
+                          platform::mb::Ok | platform::mb::IconError);
     return false;
 }

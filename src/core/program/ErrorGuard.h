@@ -10,11 +10,11 @@ class Platform;
 // the unhandled-error box (title "Brontara", error icon, OK) and the handler
 // is abandoned at that point, so no exception ever crosses Qt's event loop.
 class ErrorGuard {
-public:
+  public:
     explicit ErrorGuard(platform::Platform& platform) : m_platform(platform) {}
     // False when the handler was abandoned by an error.
     bool run(const std::function<void()>& handler) const;
 
-private:
+  private:
     platform::Platform& m_platform;
 };

@@ -10,16 +10,17 @@ class Platform;
 // before it is shown, and a detail (a path, a list of paths) follows it after
 // an empty line.
 class MessageBoxes {
-public:
+  public:
     explicit MessageBoxes(platform::Platform& platform) : m_platform(platform) {}
 
     // An error box with OK.
-    void showError(const std::string& message, const std::string& title, const std::string& detail = {}) const;
+    void showError(const std::string& message, const std::string& title,
+                   const std::string& detail = {}) const;
     // A warning with Yes and No; true when answered Yes. With `noByDefault`
     // Enter and Escape both answer No.
     bool askYesNo(const std::string& question, const std::string& title, const std::string& detail = {},
                   bool noByDefault = false) const;
 
-private:
+  private:
     platform::Platform& m_platform;
 };

@@ -13,7 +13,9 @@ namespace {
 // gigabytes.
 constexpr long kMaxWidth = 4096;
 
-std::string quoted(std::string_view conversion) { return "'" + std::string(conversion.substr(0, 31)) + "'"; }
+std::string quoted(std::string_view conversion) {
+    return "'" + std::string(conversion.substr(0, 31)) + "'";
+}
 
 [[noreturn]] void invalid(std::string_view conversion) {
     throw platform::AppError("Format " + quoted(conversion) + " invalid or incompatible with argument");
@@ -25,7 +27,16 @@ std::string quoted(std::string_view conversion) { return "'" + std::string(conve
 
 bool isConversionType(char c) {
     switch (std::tolower(static_cast<unsigned char>(c))) {
-    case 'd': case 'u': case 'e': case 'f': case 'g': case 'n': case 'm': case 'p': case 's': case 'x':
+    case 'd':
+    case 'u':
+    case 'e':
+    case 'f':
+    case 'g':
+    case 'n':
+    case 'm':
+    case 'p':
+    case 's':
+    case 'x':
         return true;
     default:
         return false;
@@ -47,8 +58,7 @@ std::string formatWithEmptyArgument(std::string_view p) {
             continue;
         }
         size_t start = i++;
-        if (i == p.size())
-            break; // a "%" at the very end is dropped
+        if (i == p.size()) break; // a "%" at the very end is dropped
         if (p[i] == '%') {
             out += '%';
             ++i;
@@ -60,8 +70,7 @@ std::string formatWithEmptyArgument(std::string_view p) {
         auto readNumber = [&](long& value) {
             if (i < p.size() && p[i] == '*') {
                 // The argument it takes is a text, never a number.
-                if (nextArgument >= argumentCount)
-                    missing(conversionSoFar());
+                if (nextArgument >= argumentCount) missing(conversionSoFar());
                 starUsed = true;
                 ++nextArgument;
                 ++i;
@@ -93,13 +102,10 @@ std::string formatWithEmptyArgument(std::string_view p) {
             invalid(p.substr(start, std::min(i + 1, p.size()) - start));
         std::string_view conversion = p.substr(start, i + 1 - start);
         ++i;
-        if (starUsed)
-            invalid(conversion);
-        if (nextArgument >= argumentCount)
-            missing(conversion);
+        if (starUsed) invalid(conversion);
+        if (nextArgument >= argumentCount) missing(conversion);
         ++nextArgument;
-        if (std::tolower(static_cast<unsigned char>(conversion.back())) != 's')
-            invalid(conversion);
+        if (std::tolower(static_cast<unsigned char>(conversion.back())) != 's') invalid(conversion);
         out.append(static_cast<size_t>(std::min(width, kMaxWidth)), ' ');
     }
     return out;

@@ -7,9 +7,13 @@ namespace settings {
 
 namespace ini = platform::ini;
 
-std::string readLanguage(const Folders& f) { return ini::readString(f.settingsFile(), "Programma", "Taalkeuze", ""); }
+std::string readLanguage(const Folders& f) {
+    return ini::readString(f.settingsFile(), "Programma", "Taalkeuze", "");
+}
 
-bool readLanguageAnswered(const Folders& f) { return ini::readBool(f.settingsFile(), "Programma", "Taalscherm", false); }
+bool readLanguageAnswered(const Folders& f) {
+    return ini::readBool(f.settingsFile(), "Programma", "Taalscherm", false);
+}
 
 std::string readSimulatorFolder(const Folders& f) {
     return ini::readString(f.settingsFile(), "msts locatie", "Pad", "");
@@ -19,7 +23,9 @@ void writeLanguage(const Folders& f, const std::string& language) {
     ini::writeString(f.settingsFile(), "Programma", "Taalkeuze", language);
 }
 
-void writeLanguageAnswered(const Folders& f) { ini::writeBool(f.settingsFile(), "Programma", "Taalscherm", true); }
+void writeLanguageAnswered(const Folders& f) {
+    ini::writeBool(f.settingsFile(), "Programma", "Taalscherm", true);
+}
 
 void writeSimulatorFolder(const Folders& f, const std::string& folder) {
     ini::writeString(f.settingsFile(), "msts locatie", "Pad", folder);

@@ -9,12 +9,12 @@
 // latest write of another. Writes throw AppError "Unable to write to ...".
 namespace settings {
 
-std::string readLanguage(const Folders& f);     // [Programma] Taalkeuze
-bool readLanguageAnswered(const Folders& f);    // [Programma] Taalscherm
+std::string readLanguage(const Folders& f);        // [Programma] Taalkeuze
+bool readLanguageAnswered(const Folders& f);       // [Programma] Taalscherm
 std::string readSimulatorFolder(const Folders& f); // [msts locatie] Pad
 
 void writeLanguage(const Folders& f, const std::string& language);
-void writeLanguageAnswered(const Folders& f);   // always "1"
+void writeLanguageAnswered(const Folders& f); // always "1"
 void writeSimulatorFolder(const Folders& f, const std::string& folder);
 
 } // namespace settings

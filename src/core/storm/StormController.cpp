@@ -34,7 +34,9 @@ std::string timeStamp() {
 }
 
 // A path as the user finds it on this machine.
-std::string shownPath(const std::string& path) { return platform::toHostPath(path).value_or(path); }
+std::string shownPath(const std::string& path) {
+    return platform::toHostPath(path).value_or(path);
+}
 
 const char* const kSiblingTitle = "Nevora";
 
@@ -168,7 +170,8 @@ void StormController::resumeFromJournal() {
     if (!journal) {
         // Nothing can be restored from it; it and the back-ups are kept for the player.
         const KeptAside kept = keepAside(files(), dataHome, timeStamp());
-        m_boxes.showError(m_texts.journalDamaged, m_texts.errorTitle, shownPath(kept.complete ? kept.folder : path));
+        m_boxes.showError(m_texts.journalDamaged, m_texts.errorTitle,
+                          shownPath(kept.complete ? kept.folder : path));
         return;
     }
     m_journal = *journal;

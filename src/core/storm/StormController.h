@@ -20,7 +20,7 @@ namespace storm {
 
 // What the storm asks of the main window.
 class StormView {
-public:
+  public:
     virtual ~StormView() = default;
     virtual void clearReport() = 0;
     // Adds the report of the storm just installed on `route` below what the report holds.
@@ -35,7 +35,7 @@ public:
 // the storm, locking the window, restoring every file, and taking up a storm
 // that a forced end left installed. Every refusal is one box with nothing changed.
 class StormController {
-public:
+  public:
     StormController(platform::Platform& platform, const Folders& folders, const MainTexts& texts,
                     const MessageBoxes& boxes, StormView& view);
 
@@ -67,7 +67,7 @@ public:
     void setFiles(StormFiles* files) { m_files = files; }
     void setStepHook(StepHook hook) { m_stepHook = std::move(hook); }
 
-private:
+  private:
     StormFiles& files();
     bool envfilesFolderFound(const std::string& path);
     bool rainEnvFilesFound(const std::string& folder);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/storm/StormInstaller.h"
 
-#include "platform/FileSystem.h"
 #include "core/storm/StormBounds.h"
+#include "platform/FileSystem.h"
 
 #include <algorithm>
 

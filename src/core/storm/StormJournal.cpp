@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/storm/StormJournal.h"
 
-#include "platform/FileNames.h"
 #include "core/storm/RouteInspection.h"
 #include "core/storm/StormPlan.h"
+#include "platform/FileNames.h"
 
 #include <algorithm>
 #include <map>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/storm/StormRestorer.h"
 
-#include "platform/FileSystem.h"
 #include "core/storm/StormBounds.h"
 #include "core/storm/StormPlan.h"
+#include "platform/FileSystem.h"
 
 #include <algorithm>
 

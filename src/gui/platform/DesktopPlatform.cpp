@@ -58,7 +58,9 @@ std::string DesktopPlatform::browseForFolder(const std::string& title) {
     return dir.toStdString();
 }
 
-int DesktopPlatform::execModal(QDialog& dialog) { return dialog.exec(); }
+int DesktopPlatform::execModal(QDialog& dialog) {
+    return dialog.exec();
+}
 
 void DesktopPlatform::shellOpen(const std::string& target) {
     const QString t = QString::fromStdString(target);
@@ -84,8 +86,12 @@ RegistryText DesktopPlatform::readLocalMachineText(const std::string& key, const
     return platform::readLocalMachineText(key, valueName);
 }
 
-WindowId DesktopPlatform::findWindow(const std::string& title) { return findTopLevelWindow(title); }
+WindowId DesktopPlatform::findWindow(const std::string& title) {
+    return findTopLevelWindow(title);
+}
 
-bool DesktopPlatform::postCloseRequest(WindowId window) { return platform::postCloseRequest(window); }
+bool DesktopPlatform::postCloseRequest(WindowId window) {
+    return platform::postCloseRequest(window);
+}
 
 } // namespace platform

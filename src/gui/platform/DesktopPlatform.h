@@ -7,7 +7,7 @@ namespace platform {
 // The real platform: Qt message boxes and folder dialog, the desktop's
 // "open", the registry and window lookup of the operating-system backend.
 class DesktopPlatform : public Platform {
-public:
+  public:
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     std::string browseForFolder(const std::string& title) override;
     int execModal(QDialog& dialog) override;

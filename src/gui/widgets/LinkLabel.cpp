@@ -2,7 +2,6 @@
 #include "gui/widgets/LinkLabel.h"
 
 #include "core/program/ErrorGuard.h"
-#include "platform/Platform.h"
 #include "gui/widgets/AccessibleControls.h"
 #include "gui/widgets/LinkCursor.h"
 #include "platform/Platform.h"

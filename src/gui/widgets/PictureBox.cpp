@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/PictureBox.h"
 
-#include "gui/widgets/Pictures.h"
 #include "gui/widgets/AccessibleControls.h"
+#include "gui/widgets/Pictures.h"
 
 #include <QPainter>
 

@@ -5,6 +5,7 @@
 #include "platform/win/WideText.h"
 
 #include <windows.h>
+// after windows.h, whose declarations it needs
 #include <shlobj.h>
 
 namespace platform {
@@ -28,9 +29,9 @@ bool folderIsWritable(std::string_view windowsPath) {
     probe += ".brontara-write-test-" + std::to_string(GetCurrentProcessId()) + ".tmp";
     const std::wstring name = win::wide(probe);
     if (name.empty()) return false;
-    const HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE,
-                                    nullptr);
+    const HANDLE file =
+        CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
     return true;
