@@ -31,7 +31,7 @@ void connectAboutDialog(MainWindow& main, AboutDialog& about) {
         about.activateWindow();
     });
     // Coming back from the modeless about dialog re-reads the simulator folder and the routes.
-    main.activation().watch(&about, ActivationRule::Form::About);
+    main.activation().watch(&about, ActivationRule::Window::About);
 }
 
 Windows createWindows(AppContext& context) {

@@ -9,8 +9,8 @@
 
 class QWidget;
 
-// Watches the program's four forms and runs the main window's activation
-// handler on the transitions ActivationRule names. A form that hides while the
+// Watches the program's four windows and runs the main window's activation
+// handler on the transitions ActivationRule names. A window that hides while the
 // main window is visible hands the activation back to it explicitly, because
 // not every platform does (Qt's offscreen platform does not; under X11 it
 // depends on the window manager).
@@ -19,17 +19,17 @@ class WindowActivation : public QObject {
   public:
     WindowActivation(QWidget* mainWindow, std::function<void()> onMainActivated);
 
-    void watch(QWidget* form, ActivationRule::Form role);
+    void watch(QWidget* window, ActivationRule::Window role);
     const ActivationRule& rule() const { return m_rule; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void activated(ActivationRule::Form role);
+    void activated(ActivationRule::Window role);
 
     QWidget* m_main;
     std::function<void()> m_onMainActivated;
-    std::map<QObject*, ActivationRule::Form> m_forms;
+    std::map<QObject*, ActivationRule::Window> m_windows;
     ActivationRule m_rule;
 };

@@ -7,11 +7,11 @@
 
 namespace {
 
-using Form = ActivationRule::Form;
+using Window = ActivationRule::Window;
 
 struct Sequence {
     const char* name;
-    std::vector<Form> activations;
+    std::vector<Window> activations;
     std::vector<bool> runs; // whether the main window's handler runs at each step
 };
 
@@ -27,14 +27,17 @@ TEST_P(ActivationRuleSequences, RunsTheMainHandlerOnlyWhenComingFromNoneOrAnothe
 INSTANTIATE_TEST_SUITE_P(
     Sequences, ActivationRuleSequences,
     ::testing::Values(
-        Sequence{"first show", {Form::Main}, {true}},
+        Sequence{"first show", {Window::Main}, {true}},
         // A message box or another application in between is never reported: the main window stays last.
-        Sequence{
-            "back from a box or another program", {Form::Main, Form::Main, Form::Main}, {true, false, false}},
-        Sequence{"first start windows", {Form::Language, Form::Location, Form::Main}, {false, false, true}},
-        Sequence{"about dialog closed", {Form::Main, Form::About, Form::Main}, {true, false, true}},
+        Sequence{"back from a box or another program",
+                 {Window::Main, Window::Main, Window::Main},
+                 {true, false, false}},
+        Sequence{"first start windows",
+                 {Window::Language, Window::SimulatorFolder, Window::Main},
+                 {false, false, true}},
+        Sequence{"about dialog closed", {Window::Main, Window::About, Window::Main}, {true, false, true}},
         Sequence{"about dialog twice",
-                 {Form::Main, Form::About, Form::Main, Form::About, Form::Main},
+                 {Window::Main, Window::About, Window::Main, Window::About, Window::Main},
                  {true, false, true, false, true}}),
     [](const auto& info) {
         std::string n = info.param.name;

@@ -22,7 +22,7 @@ class ActivationThroughWindows : public MainWindowFixture {
         storeSimulatorFolder(simulator());
         about = new QDialog(form);
         about->setObjectName(QStringLiteral("zktInfoDlg"));
-        form->findChild<WindowActivation*>()->watch(about, ActivationRule::Form::About);
+        form->findChild<WindowActivation*>()->watch(about, ActivationRule::Window::About);
     }
     void pickRoute() {
         routeBox()->setCurrentIndex(0);

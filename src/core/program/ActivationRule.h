@@ -2,22 +2,22 @@
 #pragma once
 
 // Decides when the main window's activation handler runs: each time the main
-// window becomes the active form after none or another of the program's own
-// forms was. Message boxes and modal questions are not forms and are never
+// window becomes the active window after none or another of the program's own
+// windows was. Message boxes and modal questions are not such windows and are never
 // reported here, so coming back from one does not count; neither does coming
-// back from another application, because the last form stays the main window.
+// back from another application, because the last window stays the main window.
 class ActivationRule {
   public:
-    enum class Form { None, Main, Language, About, Location };
+    enum class Window { None, Main, Language, About, SimulatorFolder };
 
-    // A form became active; true when the main window's handler must run.
-    bool activated(Form form) {
-        bool run = form == Form::Main && m_last != Form::Main;
-        m_last = form;
+    // A window became active; true when the main window's handler must run.
+    bool activated(Window window) {
+        bool run = window == Window::Main && m_last != Window::Main;
+        m_last = window;
         return run;
     }
-    Form last() const { return m_last; }
+    Window last() const { return m_last; }
 
   private:
-    Form m_last = Form::None;
+    Window m_last = Window::None;
 };
