@@ -3,7 +3,7 @@
 
 #include "core/location/LocationTexts.h"
 #include "core/location/TrainExeProbe.h"
-#include "core/program/MessageFormat.h"
+#include "core/program/MessageBoxes.h"
 #include "core/program/Settings.h"
 #include "gui/Caption.h"
 #include "gui/CaptionFit.h"
@@ -120,24 +120,14 @@ void SimulatorFolderWindow::browse() {
 void SimulatorFolderWindow::confirmFolder() {
     checkTrainExe(trainExePathIn(folderText()));
     if (m_trainExeMissing == 1) {
-        showLocationError(m_notFoundText, m_errorTitle);
+        MessageBoxes(m_context.platform).showError(m_notFoundText, m_errorTitle);
         return;
     }
-    showLocationInfo(m_foundText, m_foundTitle);
+    MessageBoxes(m_context.platform).showInformation(m_foundText, m_foundTitle);
     // The window closes even when the folder cannot be stored: the error says
     // so, and the next start asks again.
     done(QDialog::Accepted);
     settings::writeSimulatorFolder(m_context.folders, folderText());
-}
-
-void SimulatorFolderWindow::showLocationError(const std::string& text, const std::string& title) {
-    m_context.platform.messageBox(formatWithEmptyArgument(text), title,
-                                  platform::mb::Ok | platform::mb::IconError);
-}
-
-void SimulatorFolderWindow::showLocationInfo(const std::string& text, const std::string& title) {
-    m_context.platform.messageBox(formatWithEmptyArgument(text), title,
-                                  platform::mb::Ok | platform::mb::IconInformation);
 }
 
 void SimulatorFolderWindow::keyPressEvent(QKeyEvent* event) {

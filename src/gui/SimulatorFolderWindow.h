@@ -39,8 +39,6 @@ class SimulatorFolderWindow : public QDialog {
   private:
     void createControls();
     void proposeFolderFromRegistry();
-    void showLocationError(const std::string& text, const std::string& title);
-    void showLocationInfo(const std::string& text, const std::string& title);
     void applyTexts(const LocationTexts& texts);
     std::string folderText() const;
 

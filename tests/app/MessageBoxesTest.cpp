@@ -91,6 +91,14 @@ INSTANTIATE_TEST_SUITE_P(Answers, QuestionTest,
                                          QuestionCase{false, platform::answer::None, kYesNoWarning, false},
                                          QuestionCase{true, platform::answer::Ok, 308, false}));
 
+TEST(MessageBoxes, AnInformationBoxIsFormattedWithOkAndTheInformationIcon) {
+    CallLog log;
+    RecordingPlatform platform{log};
+    MessageBoxes(platform).showInformation("100%% gevonden%s", "Voltooid");
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0], (Box{"100% gevonden", "Voltooid", mb::Ok | mb::IconInformation}));
+}
+
 TEST(MessageBoxes, AMessageTheFormatterRefusesShowsNoBox) {
     CallLog log;
     RecordingPlatform platform{log};
