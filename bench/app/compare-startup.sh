@@ -35,13 +35,5 @@ for i in $(seq "$runs"); do
     first+=("$(start "$before" brontara "$work/before/Brontara/")")
   fi
 done
-python3 - "${bare[*]}" "${first[*]}" "${second[*]}" <<'PY'
-import statistics, sys
-rows = [("bare Qt window", sys.argv[1]), ("before", sys.argv[2]), ("after", sys.argv[3])]
-base = statistics.median(float(x) for x in sys.argv[1].split())
-print(f"runs: {len(sys.argv[1].split())} each, alternating, the two builds in turn first")
-for name, values in rows:
-    v = [float(x) for x in values.split()]
-    m = statistics.median(v)
-    print(f"{name:15}: median {m:6.1f} ms (min {min(v):5.1f}, max {max(v):5.1f})  ratio {m / base:.2f}")
-PY
+python3 "$(dirname "$0")/summarise-startup.py" "alternating, the two builds in turn first" \
+  "bare Qt window" "${bare[*]}" before "${first[*]}" after "${second[*]}"

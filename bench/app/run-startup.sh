@@ -21,13 +21,5 @@ for _ in $(seq "$runs"); do
   text+=("$("$bench" "$(date +%s%N)" bare-text 2>/dev/null)")
   brontara+=("$("$bench" "$(date +%s%N)" brontara "$work/Brontara/" 2>/dev/null)")
 done
-python3 - "${bare[*]}" "${text[*]}" "${brontara[*]}" <<'PY'
-import statistics, sys
-rows = [("bare Qt window", sys.argv[1]), ("bare with text", sys.argv[2]), ("Brontara", sys.argv[3])]
-base = statistics.median(float(x) for x in sys.argv[1].split())
-print(f"runs: {len(sys.argv[1].split())} each, alternating")
-for name, values in rows:
-    v = [float(x) for x in values.split()]
-    m = statistics.median(v)
-    print(f"{name:15}: median {m:6.1f} ms (min {min(v):5.1f}, max {max(v):5.1f})  ratio {m / base:.2f}")
-PY
+python3 "$(dirname "$0")/summarise-startup.py" alternating \
+  "bare Qt window" "${bare[*]}" "bare with text" "${text[*]}" Brontara "${brontara[*]}"
