@@ -18,6 +18,7 @@ if(NOT WIN32)
     ${CMAKE_CURRENT_SOURCE_DIR}/PathTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/FindFilesTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/FileOperationsTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/FileAccessTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/IniWriteTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/SingleInstanceTest.cpp
   )

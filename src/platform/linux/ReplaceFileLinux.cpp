@@ -89,8 +89,11 @@ bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<u
     struct stat old;
     const bool exists = stat(target->c_str(), &old) == 0;
     if (!exists && errno != ENOENT) return false;
-    if (exists && (ifExists == IfExists::Fail || !S_ISREG(old.st_mode) || lacksWritePermission(old)))
+    if (exists && (ifExists == IfExists::Fail || !S_ISREG(old.st_mode) || lacksWritePermission(old))) {
+        // The reason the caller reports, as the system would have given it.
+        errno = ifExists == IfExists::Fail ? EEXIST : !S_ISREG(old.st_mode) ? EISDIR : EACCES;
         return false;
+    }
 
     const auto slash = target->find_last_of('/');
     const std::string folder = slash == std::string::npos ? std::string() : target->substr(0, slash + 1);
@@ -110,7 +113,11 @@ bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<u
     if (ok && durable) ok = fsync(fd) == 0;
     ok = close(fd) == 0 && ok; // a full disk may show only here
     if (ok) ok = renameIntoPlace(temporary, *target, ifExists);
-    if (!ok) unlink(temporary.c_str());
+    if (!ok) {
+        const int error = errno;
+        unlink(temporary.c_str());
+        errno = error;
+    }
     // The content is in place whatever the folder's flush says; a failed flush is reported all the same,
     // since the caller asked for a copy that survives a power cut.
     if (ok && durable) ok = syncFolder(folder.empty() ? std::string(".") : folder);

@@ -79,10 +79,13 @@ template <typename Create> std::optional<std::string> stage(const std::string& t
 
 // A staged file that is not moved into place is removed again, even when it
 // took over a read-only attribute from its source.
+// The error that made the file go is kept for the caller to report.
 void discard(const std::string& staged) {
+    const DWORD error = GetLastError();
     const std::wstring name = wide(staged);
     SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(name.c_str());
+    SetLastError(error);
 }
 
 // Without `replace` the move itself refuses an existing target, so a file that

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Whether a file can be read or replaced, or a folder take a new file, told
+// beforehand in the system's words, without changing anything and without
+// waiting on a pipe.
+#include "platform/FileAccess.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace platform;
+using testing_support::snapshot;
+using testing_support::TempDir;
+
+struct Case {
+    const char* name;
+    const char* path; // below the temporary folder
+    Access access;
+    int error; // the errno whose words are the reason; 0: no refusal
+    bool notAFile = false;
+};
+
+const Case kCases[] = {
+    {"ReadableFile", "folder/file", Access::Read, 0},
+    {"MissingFile", "folder/missing", Access::Read, ENOENT},
+    {"FolderRead", "folder", Access::Read, 0, true},
+    {"PipeRead", "pipes/pipe", Access::Read, 0, true},
+    {"PipeReplaced", "pipes/pipe", Access::Replace, 0, true},
+    {"WritableFile", "folder/file", Access::Replace, 0},
+    {"FileWithoutWriteBit", "folder/locked", Access::Replace, EACCES},
+    {"MissingFileInAFolder", "folder/new", Access::Replace, 0},
+    {"MissingFileInAMissingFolder", "gone/new", Access::Replace, ENOENT},
+    {"Folder", "folder", Access::AddFile, 0},
+    {"MissingFolder", "gone", Access::AddFile, ENOENT},
+    {"FileAsFolder", "folder/file", Access::AddFile, ENOTDIR},
+};
+
+class FileAccessTest : public testing::TestWithParam<Case> {};
+
+TEST_P(FileAccessTest, RefusesOnlyWhatWouldFailAndChangesNothing) {
+    const Case& c = GetParam();
+    TempDir dir;
+    dir.write("folder/file", "content");
+    dir.write("folder/locked", "content");
+    fs::permissions(dir / "folder/locked", fs::perms::owner_read);
+    // Apart, since taking a snapshot reads every file.
+    dir.mkdir("pipes");
+    ASSERT_EQ(mkfifo((dir / "pipes/pipe").c_str(), 0600), 0);
+    const auto before = snapshot(dir / "folder");
+
+    // Opening the pipe for reading would wait for a writer for ever; the test's time limit shows it.
+    const auto refusal = whyRefused(dir / c.path, c.access);
+
+    EXPECT_EQ(snapshot(dir / "folder"), before);
+    if (!c.error && !c.notAFile) {
+        EXPECT_FALSE(refusal) << refusal->reason;
+        return;
+    }
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->notAFile, c.notAFile);
+    if (c.error) {
+        EXPECT_EQ(refusal->reason, std::strerror(c.error));
+    }
+    EXPECT_EQ(refusal->accessDenied, c.error == EACCES);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, FileAccessTest, testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// As root, which permissions do not stop, the immutable attribute does.
+TEST(FileAccess, ImmutableFileAndFolderAreRefusedForRootToo) {
+    if (geteuid() != 0) GTEST_SKIP() << "chattr +i needs root";
+    TempDir dir;
+    const std::string file = dir.write("SOUND/rain_in.sms", "original");
+    const std::string folder = dir.mkdir("Textures");
+    if (std::system(("chattr +i '" + file + "' '" + folder + "' 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "this file system takes no immutable attribute";
+    const auto fileRefusal = whyRefused(file, Access::Replace);
+    const auto folderRefusal = whyRefused(folder, Access::AddFile);
+    std::system(("chattr -i '" + file + "' '" + folder + "'").c_str());
+    ASSERT_TRUE(fileRefusal && folderRefusal);
+    EXPECT_EQ(fileRefusal->reason, std::strerror(EPERM));
+    EXPECT_EQ(folderRefusal->reason, std::strerror(EPERM));
+    EXPECT_TRUE(fileRefusal->accessDenied);
+}
+
+} // namespace
