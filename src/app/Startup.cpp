@@ -75,10 +75,13 @@ class BrontaraApplication : public QApplication {
 
 int runBrontara(int argc, char** argv) {
     // Only one Brontara at a time: a second start ends at once, silently.
-    auto claim = platform::InstanceClaim::tryClaim("ZKT Onweer");
+    const std::string claimName = "ZKT Onweer";
+    auto claim = platform::InstanceClaim::tryClaim(claimName);
     if (!claim) return 0;
 
     platform::DesktopPlatform desktop;
+    // Held by the platform, which hands it over when the program starts itself again as administrator.
+    desktop.holdClaim(std::move(claim), claimName);
     AppContext context{desktop, Folders::ofExecutable()};
     BrontaraApplication app(argc, argv, context.guard);
     // The application's title. (Not its display name: on X11 Qt would append
@@ -90,7 +93,5 @@ int runBrontara(int argc, char** argv) {
     Windows windows = createWindows(context);
     windows.main->show();
     QApplication::exec();
-
-    claim.reset();
     return 0;
 }

@@ -48,6 +48,11 @@ class Platform {
     // See WindowFinder.h.
     virtual WindowId findWindow(const std::string& title) = 0;
     virtual bool postCloseRequest(WindowId window) = 0;
+    // True when the program runs without administrator rights and could be started again with them.
+    virtual bool mayRestartAsAdministrator() = 0;
+    // Starts the program again with administrator rights, hands the single-instance claim to the new
+    // instance and ends this one; false, with everything as it was, when the start was refused.
+    virtual bool restartAsAdministrator() = 0;
 };
 
 } // namespace platform

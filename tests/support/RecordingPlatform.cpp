@@ -54,4 +54,9 @@ bool RecordingPlatform::postCloseRequest(platform::WindowId w) {
     return w != 0;
 }
 
+bool RecordingPlatform::restartAsAdministrator() {
+    log_.push_back("restart as administrator");
+    return restartStarts;
+}
+
 } // namespace testing_support

@@ -36,6 +36,8 @@ class RecordingPlatform : public platform::Platform {
     std::vector<Box> boxes;          // every message box, in order
     platform::WindowId window = 0;   // what findWindow finds, for any title (0: nothing)
     platform::RegistryText registry; // what every registry read answers
+    bool mayRestart = false;         // runs without administrator rights it could be given
+    bool restartStarts = true;       // the player allows the restart as administrator
 
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     std::string browseForFolder(const std::string& title) override;
@@ -46,6 +48,9 @@ class RecordingPlatform : public platform::Platform {
                                                 const std::string& valueName) override;
     platform::WindowId findWindow(const std::string& title) override;
     bool postCloseRequest(platform::WindowId window) override;
+    bool mayRestartAsAdministrator() override { return mayRestart; }
+    // Logged as "restart as administrator".
+    bool restartAsAdministrator() override;
 
   private:
     CallLog& log_;

@@ -2,6 +2,7 @@
 #include "gui/platform/DesktopPlatform.h"
 
 #include "platform/Path.h"
+#include "platform/Process.h"
 #include "platform/Shell.h"
 
 #include <QApplication>
@@ -92,6 +93,30 @@ WindowId DesktopPlatform::findWindow(const std::string& title) {
 
 bool DesktopPlatform::postCloseRequest(WindowId window) {
     return platform::postCloseRequest(window);
+}
+
+DesktopPlatform::DesktopPlatform() : m_restart{&startAsAdministrator, [] { QCoreApplication::exit(0); }} {}
+
+void DesktopPlatform::holdClaim(std::unique_ptr<InstanceClaim> claim, std::string name) {
+    m_claim = std::move(claim);
+    m_claimName = std::move(name);
+}
+
+bool DesktopPlatform::mayRestartAsAdministrator() {
+    return mayStartAsAdministrator();
+}
+
+bool DesktopPlatform::restartAsAdministrator() {
+    // The new instance must find the claim free, or it would end at once as a second start.
+    const bool held = m_claim != nullptr;
+    m_claim.reset();
+    if (!m_restart.start(executablePath())) {
+        if (held) m_claim = InstanceClaim::tryClaim(m_claimName);
+        return false;
+    }
+    // Ends without asking the windows: the storm, if any, is on record and the new instance takes it up.
+    m_restart.end();
+    return true;
 }
 
 } // namespace platform

@@ -12,4 +12,13 @@ std::string executablePath() {
     return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
 }
 
+// The simulator's folder belongs to the player under Wine: there are no rights to ask for.
+bool mayStartAsAdministrator() {
+    return false;
+}
+
+bool startAsAdministrator(const std::string&) {
+    return false;
+}
+
 } // namespace platform
