@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real program, under a display of its own, killed with SIGKILL while a
-// storm is installed: the next start opens locked with the restore button,
-// and restoring leaves the simulator folder byte for byte as it was.
+// The real program, under a display of its own. Killed with SIGKILL while a
+// storm is installed, the next start opens locked with the restore button,
+// and restoring leaves the simulator folder byte for byte as it was. A
+// simulator file it cannot change gets a box, and nothing changes at all.
 #include "support/TempDir.h"
 #include "support/XvfbServer.h"
 
@@ -229,5 +230,56 @@ TEST_F(StormSigkillTest, AStormSurvivesSigkillAndIsRestoredByTheNextStart) {
     EXPECT_TRUE(second->running());
     EXPECT_EQ(snapshot(simulator), pristine);
 }
+
+// What cannot be written: a sound source without its write bit (which binds
+// root too, as Windows' read-only attribute binds an administrator), and a
+// Textures folder with the immutable attribute.
+struct Unwritable {
+    const char* what;
+    const char* path;
+    const char* make;
+    const char* undo;
+};
+
+class StormRefusedTest : public StormSigkillTest, public testing::WithParamInterface<Unwritable> {};
+
+TEST_P(StormRefusedTest, AFileThatCannotBeChangedGetsABoxAndNothingChanges) {
+    const Unwritable& u = GetParam();
+    Display display;
+    if (display.name().empty()) GTEST_SKIP() << "no X server: " << display.whyNot();
+    const std::string path = simulator + "/" + u.path;
+    if (std::system((std::string(u.make) + " '" + path + "' 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "cannot run " << u.make << " here (needs root and a file system that takes it)";
+    struct Undo {
+        std::string command;
+        ~Undo() { std::system(command.c_str()); }
+    } undo{std::string(u.undo) + " '" + path + "'"};
+    const auto pristine = snapshot(simulator);
+
+    auto brontara = start(display);
+    ASSERT_TRUE(brontara->started());
+    std::optional<std::string> window;
+    ASSERT_TRUE(waitFor([&] { return (window = display.mainWindow()).has_value(); }, 20s))
+        << "no main window";
+    display.xdotool("windowfocus " + *window);
+    std::this_thread::sleep_for(500ms);
+    display.xdotool("key --clearmodifiers ctrl+a");
+    display.xdotool("type --delay 30 Zonnedal");
+    display.xdotool("key Tab space");
+    ASSERT_TRUE(
+        waitFor([&] { return !display.xdotool("search --onlyvisible --name '^Fout$'").empty(); }, 20s))
+        << "no error box";
+
+    EXPECT_EQ(snapshot(simulator), pristine);
+    EXPECT_FALSE(fs::exists(program + "/Dump/storm_journal.ini"));
+    EXPECT_TRUE(brontara->running());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Storm, StormRefusedTest,
+    testing::Values(Unwritable{"SoundSourceWithoutWriteBit", "SOUND/rain_in.sms", "chmod a-w", "chmod u+w"},
+                    Unwritable{"ImmutableTexturesFolder", "Routes/Zonnedal/Envfiles/Textures", "chattr +i",
+                               "chattr -i"}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 } // namespace

@@ -30,7 +30,8 @@ std::size_t FaultyFiles::count(Op op) const {
 
 bool FaultyFiles::failed(Call call) {
     calls.push_back(call);
-    return fails && fails(calls.back());
+    m_lastFailedByScript = fails && fails(calls.back());
+    return m_lastFailedByScript;
 }
 
 bool FaultyFiles::fileExists(const std::string& path) {
@@ -59,6 +60,15 @@ bool FaultyFiles::writeFileAtomically(const std::string& path, const std::string
 }
 bool FaultyFiles::moveEntry(const std::string& from, const std::string& to) {
     return !failed({Op::Move, from, to}) && m_real.moveEntry(from, to);
+}
+
+std::optional<platform::Refusal> FaultyFiles::whyRefused(const std::string& path, platform::Access access) {
+    static const char* const names[] = {"Read", "Replace", "AddFile"};
+    if (failed({Op::Check, path, names[static_cast<int>(access)]})) return refusal;
+    return m_real.whyRefused(path, access);
+}
+std::string FaultyFiles::lastFailure() {
+    return m_lastFailedByScript ? failureText : m_real.lastFailure();
 }
 
 } // namespace storm_test

@@ -12,7 +12,17 @@ namespace storm_test {
 // as a full disk, a read-only folder or a missing file would.
 class FaultyFiles : public storm::StormFiles {
   public:
-    enum class Op { FileExists, Copy, Delete, CreateDirectory, SameContents, Read, WriteAtomically, Move };
+    enum class Op {
+        FileExists,
+        Copy,
+        Delete,
+        CreateDirectory,
+        SameContents,
+        Read,
+        WriteAtomically,
+        Move,
+        Check
+    };
     struct Call {
         Op op;
         std::string from; // the path, or the source
@@ -23,6 +33,10 @@ class FaultyFiles : public storm::StormFiles {
 
     // Decides for each call whether it fails (without touching the disk).
     std::function<bool(const Call&)> fails;
+    // What a failed check answers (Call::to names the access: "Read", "Replace" or "AddFile"), and the
+    // system's words for a failed operation.
+    platform::Refusal refusal{"Access is denied.", true, false};
+    std::string failureText = "No space left on device";
     std::vector<Call> calls;
 
     std::size_t count(Op op) const;
@@ -35,9 +49,12 @@ class FaultyFiles : public storm::StormFiles {
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFileAtomically(const std::string& path, const std::string& text, bool synced) override;
     bool moveEntry(const std::string& from, const std::string& to) override;
+    std::optional<platform::Refusal> whyRefused(const std::string& path, platform::Access access) override;
+    std::string lastFailure() override;
 
   private:
     bool failed(Call call);
+    bool m_lastFailedByScript = false;
     storm::PlatformStormFiles m_real;
 };
 

@@ -189,14 +189,20 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"slash", "Zonnedal/", nullptr, kRouteNietGevonden}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-TEST_F(MainWindowStormTest, HiddenAndReadOnlyRainEnvCountsAsFound) {
+// Found as the route's rain, but a read-only file takes no storm: the box names it, and nothing changes.
+TEST_F(MainWindowStormTest, HiddenAndReadOnlyRainEnvCountsAsFoundAndIsNamedAsUnchangeable) {
     fx.dir.write("MSTS/Routes/Stil/Envfiles/.rain_hidden.env", "hidden");
     fs::permissions(fx.simFile("Routes/Stil/Envfiles/.rain_hidden.env"), fs::perms::owner_read);
     StormWindow& w = window();
+    const auto before = everything();
     w.make("Stil");
-    EXPECT_TRUE(platform.boxes.empty());
-    EXPECT_TRUE(w.locked());
     EXPECT_EQ(w->storm().rainEnvFiles()[0], ".rain_hidden.env");
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text.rfind("Het onweer kan niet worden geplaatst", 0), 0u)
+        << platform.boxes[0].text;
+    EXPECT_NE(platform.boxes[0].text.find(".rain_hidden.env"), std::string::npos);
+    EXPECT_FALSE(w.locked());
+    EXPECT_EQ(everything(), before);
 }
 
 TEST_F(MainWindowStormTest, NoSiblingMeansNoQuestion) {

@@ -35,6 +35,10 @@ class PowerCutFiles : public storm::StormFiles {
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFileAtomically(const std::string& path, const std::string& text, bool synced) override;
     bool moveEntry(const std::string& from, const std::string& to) override;
+    std::optional<platform::Refusal> whyRefused(const std::string& path, platform::Access access) override {
+        return m_real.whyRefused(path, access);
+    }
+    std::string lastFailure() override { return m_real.lastFailure(); }
 
   private:
     struct Change {

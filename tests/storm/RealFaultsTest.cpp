@@ -94,25 +94,26 @@ TEST_F(RealFaultsTest, ReadOnlyDataFolderStopsTheStormAtItsJournal) {
     EXPECT_EQ(fx.simulatorSnapshot(), before);
 }
 
-TEST_F(RealFaultsTest, FullSimulatorDiskKeepsTheOriginalWhereTheReplacementDoesNotFit) {
+TEST_F(RealFaultsTest, FullSimulatorDiskPutsEveryChangeBackAndSaysWhy) {
     auto disk = smallDisk(fx.simFile("Routes/Zonnedal/Envfiles"), "256k");
     const auto before = fx.simulatorSnapshot();
     const auto result = install();
-    ASSERT_EQ(result.outcome, InstallOutcome::Installed);
-    EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/rain.env")), std::string(200 * 1024, 'o'));
-    EXPECT_TRUE(StormRestorer(files, fx.programFolder()).restore(result.journal).complete());
+    ASSERT_EQ(result.outcome, InstallOutcome::RolledBack);
+    ASSERT_TRUE(result.problem);
+    EXPECT_EQ(result.problem->refusal.reason, std::strerror(ENOSPC));
     EXPECT_EQ(fx.simulatorSnapshot(), before);
+    EXPECT_FALSE(fs::exists(fx.journalFile()));
 }
 
-TEST_F(RealFaultsTest, ReadOnlySimulatorTakesNoStormAndLosesNothing) {
+TEST_F(RealFaultsTest, ReadOnlySimulatorTakesNoStormAndSaysWhy) {
     const auto before = fx.simulatorSnapshot();
     auto ro = readOnly(fx.simulator);
     const auto result = install();
-    ASSERT_EQ(result.outcome, InstallOutcome::Installed);
-    EXPECT_TRUE(result.journal.addedTextures.empty());
+    ASSERT_EQ(result.outcome, InstallOutcome::Blocked);
+    ASSERT_TRUE(result.problem);
+    EXPECT_EQ(result.problem->refusal.reason, std::strerror(EROFS));
     EXPECT_EQ(fx.simulatorSnapshot(), before);
-    EXPECT_TRUE(StormRestorer(files, fx.programFolder()).restore(result.journal).complete());
-    EXPECT_EQ(fx.simulatorSnapshot(), before);
+    EXPECT_FALSE(fs::exists(fx.journalFile()));
 }
 
 TEST_F(RealFaultsTest, SimulatorTurnedReadOnlyBeforeRestoringKeepsTheStormOnRecord) {

@@ -55,6 +55,11 @@ MainTexts namedTexts() {
     t.journalDamaged = "journal damaged";
     t.stormElsewhere = "storm elsewhere";
     t.keepAsideFailed = "keep aside failed";
+    t.stormBlocked = "storm blocked";
+    t.stormRolledBack = "rolled back";
+    t.rollbackFailed = "rollback failed";
+    t.needsAdministrator = "needs administrator";
+    t.notAFile = "not a file";
     return t;
 }
 
@@ -358,3 +363,123 @@ TEST_F(StormControllerTest, ADamagedJournalThatCannotBeSetAsideIsNamedWhereItIs)
 }
 
 } // namespace
+
+// A storm that cannot go in whole: one box naming the file and why, or, where
+// missing rights could be had, the question to start again as administrator.
+struct FileTrouble {
+    const char* what;
+    FaultyFiles::Op failing; // the check or copy that fails, on SOUND\rain_in.sms
+    int failures;            // how often it fails
+    bool accessDenied;
+    bool mayRestart;
+    int answer; // to the administrator question; 0: none is asked
+    std::vector<std::string> boxesAndCalls;
+    bool locked = false;
+};
+
+void PrintTo(const FileTrouble& t, std::ostream* os) {
+    *os << t.what;
+}
+
+const unsigned kAdminQuestion = kQuestion;
+
+class FileTroubleTest : public StormControllerTest, public testing::WithParamInterface<FileTrouble> {};
+
+TEST_P(FileTroubleTest, TellsWhichFileAndWhyAndInstallsOnlyAWholeStorm) {
+    const FileTrouble& t = GetParam();
+    FaultyFiles files;
+    files.refusal = {"Access is denied.", t.accessDenied, false};
+    int failures = 0;
+    files.fails = [&](const FaultyFiles::Call& c) {
+        const std::string& path = c.op == FaultyFiles::Op::Copy ? c.to : c.from;
+        return failures < t.failures && c.op == t.failing &&
+               storm_test::pathEndsWith(path, "SOUND/rain_in.sms") && ++failures;
+    };
+    controller->setFiles(&files);
+    platform.mayRestart = t.mayRestart;
+    if (t.answer) platform.queueAnswer(t.answer);
+    const auto before = fx.simulatorSnapshot();
+
+    controller->make("Zonnedal");
+
+    CallLog expected{"clearReport", "find Nevora"};
+    for (std::string line : t.boxesAndCalls) {
+        const auto at = line.find("@");
+        if (at != std::string::npos) line.replace(at, 1, fx.simulator);
+        expected.push_back(slashes(line));
+    }
+    for (std::string& line : log)
+        line = slashes(line);
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(controller->isStormActive(), t.locked);
+    EXPECT_EQ(fs::exists(fx.journalFile()), t.locked);
+    if (!t.locked) {
+        EXPECT_EQ(fx.simulatorSnapshot(), before);
+    }
+    EXPECT_TRUE(platform.allAnswersUsed());
+}
+
+using Op = FaultyFiles::Op;
+INSTANTIATE_TEST_SUITE_P(
+    Presses, FileTroubleTest,
+    testing::Values(
+        FileTrouble{"Blocked",
+                    Op::Check,
+                    1,
+                    false,
+                    true,
+                    0,
+                    {errorBox("storm blocked\n\n@/SOUND/rain_in.sms\nAccess is denied.")}},
+        FileTrouble{"BlockedWithoutRightsThatCannotBeHad",
+                    Op::Check,
+                    1,
+                    true,
+                    false,
+                    0,
+                    {errorBox("storm blocked\n\n@/SOUND/rain_in.sms\nAccess is denied.")}},
+        FileTrouble{"BlockedWithoutRightsAndNo",
+                    Op::Check,
+                    1,
+                    true,
+                    true,
+                    platform::answer::No,
+                    {RecordingPlatform::line({"needs administrator\n\n@/SOUND/rain_in.sms\nAccess is denied.",
+                                              "warning", kAdminQuestion})}},
+        FileTrouble{"BlockedWithoutRightsAndYes",
+                    Op::Check,
+                    1,
+                    true,
+                    true,
+                    platform::answer::Yes,
+                    {RecordingPlatform::line({"needs administrator\n\n@/SOUND/rain_in.sms\nAccess is denied.",
+                                              "warning", kAdminQuestion}),
+                     "restart as administrator"}},
+        FileTrouble{"ReplacementFails",
+                    Op::Copy,
+                    1,
+                    false,
+                    true,
+                    0,
+                    {errorBox("rolled back\n\n@/SOUND/rain_in.sms\nNo space left on device")}}),
+    [](const testing::TestParamInfo<FileTrouble>& info) { return std::string(info.param.what); });
+
+TEST_F(StormControllerTest, AStormThatCannotBePutBackEitherLocksAsAfterAForcedEnd) {
+    FaultyFiles files;
+    // rain.env does not take the storm; rain_in.sms, which did, does not take its back-up again.
+    files.fails = [](const FaultyFiles::Call& c) {
+        using storm_test::pathEndsWith;
+        return c.op == FaultyFiles::Op::Copy &&
+               ((pathEndsWith(c.to, "Envfiles/rain.env") && pathEndsWith(c.from, "ZKT_rain_Onweer.env")) ||
+                (pathEndsWith(c.to, "SOUND/rain_in.sms") &&
+                 pathEndsWith(c.from, "back_up/Sounds/rain_in.sms")));
+    };
+    controller->setFiles(&files);
+    controller->make("Zonnedal");
+    ASSERT_EQ(log.size(), 5u);
+    EXPECT_EQ(slashes(log[2]),
+              slashes(errorBox("rollback failed\n\n" + fx.simulator +
+                               "/Routes/Zonnedal/Envfiles/rain.env\nNo space left on device")));
+    EXPECT_EQ(CallLog(log.begin() + 3, log.end()), (CallLog{"showReport Zonnedal", "lock"}));
+    EXPECT_TRUE(controller->isStormActive());
+    EXPECT_TRUE(fs::exists(fx.journalFile()));
+}

@@ -41,7 +41,7 @@ const std::array<MainTextRow, 27> kMainTextTable = {{
      "Wilt u \"Nevora nu afsluiten?"},
 }};
 
-const std::array<MainTextRow, 5> kNewerTextRows = {{
+const std::array<MainTextRow, 10> kNewerTextRows = {{
     {"Meldingen", "Backup_fout", T::Held, &MainTexts::backupFailed,
      "Er kon geen reservekopie worden gemaakt van de bestanden van Train Simulator. "
      "Het onweer is niet geplaatst en er is niets gewijzigd."},
@@ -59,5 +59,19 @@ const std::array<MainTextRow, 5> kNewerTextRows = {{
     {"Meldingen", "Bewaren_fout", T::Held, &MainTexts::keepAsideFailed,
      "De reservekopieën konden niet apart worden gezet. Het onweer blijft geplaatst en er is niets "
      "verwijderd. De reservekopieën staan in:"},
+    {"Meldingen", "Niet_geplaatst", T::Held, &MainTexts::stormBlocked,
+     "Het onweer kan niet worden geplaatst, omdat Brontara een bestand niet kan lezen of wijzigen. Er is "
+     "niets gewijzigd. Het gaat om:"},
+    {"Meldingen", "Teruggezet", T::Held, &MainTexts::stormRolledBack,
+     "Het onweer kon niet volledig worden geplaatst. Alles wat Brontara had gewijzigd, is teruggezet. Het "
+     "ging mis bij:"},
+    {"Meldingen", "Niet_teruggezet", T::Held, &MainTexts::rollbackFailed,
+     "Het onweer kon niet volledig worden geplaatst, en Brontara kon niet alles terugzetten. Klik op \"Ga "
+     "terug en herstel alles\" om het opnieuw te proberen. Het ging mis bij:"},
+    {"Meldingen", "Beheerder_nodig", T::Held, &MainTexts::needsAdministrator,
+     "Deze map van Train Simulator kan alleen met beheerdersrechten worden gewijzigd. Wilt u Brontara "
+     "opnieuw starten als beheerder?"},
+    {"Meldingen", "Geen_bestand", T::Held, &MainTexts::notAFile,
+     "Dit is geen gewoon bestand, maar een map, pijp of apparaat."},
 }};
 // clang-format on

@@ -20,9 +20,14 @@ struct MainTexts {
     std::string languageFileError;
     std::string helpNotFound;
     std::string siblingRunning;
-    std::string backupFailed;      // a back-up failed, so the storm was not installed
-    std::string restoreIncomplete; // restoring could not put every file back (a yes/no question)
-    std::string journalDamaged;    // the journal of an installed storm cannot be read
-    std::string stormElsewhere;    // the storm is installed in a simulator folder that is not there now
-    std::string keepAsideFailed;   // the back-ups of a storm given up on could not be set aside
+    std::string backupFailed;       // a back-up failed, so the storm was not installed
+    std::string restoreIncomplete;  // restoring could not put every file back (a yes/no question)
+    std::string journalDamaged;     // the journal of an installed storm cannot be read
+    std::string stormElsewhere;     // the storm is installed in a simulator folder that is not there now
+    std::string keepAsideFailed;    // the back-ups of a storm given up on could not be set aside
+    std::string stormBlocked;       // a file cannot be read or changed, so nothing was changed
+    std::string stormRolledBack;    // a change did not take, so every change was put back
+    std::string rollbackFailed;     // ... and not every change could be put back
+    std::string needsAdministrator; // a yes/no question: start again with administrator rights?
+    std::string notAFile;           // why a folder, pipe or device cannot stand in for a file
 };

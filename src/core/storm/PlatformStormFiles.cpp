@@ -38,4 +38,13 @@ bool PlatformStormFiles::moveEntry(const std::string& from, const std::string& t
     return platform::moveEntry(from, to);
 }
 
+std::optional<platform::Refusal> PlatformStormFiles::whyRefused(const std::string& path,
+                                                                platform::Access access) {
+    return platform::whyRefused(path, access);
+}
+
+std::string PlatformStormFiles::lastFailure() {
+    return platform::lastErrorText();
+}
+
 } // namespace storm

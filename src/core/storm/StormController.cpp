@@ -123,6 +123,20 @@ void StormController::make(const std::string& routeText) {
     case InstallOutcome::BackupFailed:
         m_boxes.showError(m_texts.backupFailed, m_texts.errorTitle);
         return;
+    case InstallOutcome::Blocked:
+        if (!offerAdministratorRights(*result.problem))
+            m_boxes.showError(m_texts.stormBlocked, m_texts.errorTitle, describe(*result.problem));
+        return;
+    case InstallOutcome::RolledBack:
+        m_boxes.showError(m_texts.stormRolledBack, m_texts.errorTitle, describe(*result.problem));
+        return;
+    case InstallOutcome::RollbackFailed:
+        // As after a forced end: the storm is on record and the restore button takes over.
+        m_boxes.showError(m_texts.rollbackFailed, m_texts.errorTitle, describe(*result.problem));
+        m_journal = result.journal;
+        m_view.showReport(m_selectedRoute);
+        lock();
+        return;
     case InstallOutcome::Installed:
         break;
     }
@@ -139,6 +153,10 @@ void StormController::restore() {
         if (!result.complete()) {
             // Never restored into another folder: the player learns where the storm is.
             if (result.missingSimulator) showWhereTheStormIs(*result.missingSimulator);
+            // A storm installed with administrator rights needs them to go again.
+            else if (const auto problem = firstRefusal(result.notRestored);
+                     problem && offerAdministratorRights(*problem))
+                return;
             // Still on record: the player may try again later, or give the storm up
             // with every back-up kept where no later storm overwrites it. A reflex
             // Enter or Escape keeps it.
@@ -155,6 +173,26 @@ void StormController::restore() {
         m_journal.reset();
     }
     unlock();
+}
+
+std::string StormController::describe(const FileProblem& problem) const {
+    const std::string& why = problem.refusal.notAFile ? m_texts.notAFile : problem.refusal.reason;
+    return shownPath(problem.path) + (why.empty() ? "" : "\n" + why);
+}
+
+bool StormController::offerAdministratorRights(const FileProblem& problem) {
+    if (!problem.refusal.accessDenied || !m_platform.mayRestartAsAdministrator()) return false;
+    // Yes ends this instance; No, or a refused prompt, leaves everything as it was.
+    if (m_boxes.askYesNo(m_texts.needsAdministrator, m_texts.warningTitle, describe(problem)))
+        m_platform.restartAsAdministrator();
+    return true;
+}
+
+std::optional<FileProblem> StormController::firstRefusal(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths)
+        if (const auto refusal = files().whyRefused(path, platform::Access::Replace))
+            return FileProblem{path, *refusal};
+    return std::nullopt;
 }
 
 void StormController::showWhereTheStormIs(const std::string& simulatorFolder) {

@@ -2,6 +2,7 @@
 #pragma once
 #include "core/storm/StormFiles.h"
 #include "core/storm/StormJournal.h"
+#include "core/storm/StormObstacles.h"
 #include "core/storm/StormSteps.h"
 
 #include <array>
@@ -75,6 +76,13 @@ class StormController {
     void unlock();
     // Tells the player that the storm is installed in a simulator folder that is not there now.
     void showWhereTheStormIs(const std::string& simulatorFolder);
+    // The path as the player finds it, and why it could not be read or changed.
+    std::string describe(const FileProblem& problem) const;
+    // Where missing rights stand in the way and could be had, asks to start again as administrator;
+    // true when it asked.
+    bool offerAdministratorRights(const FileProblem& problem);
+    // The first of the paths that cannot be replaced now, and why.
+    std::optional<FileProblem> firstRefusal(const std::vector<std::string>& paths);
 
     platform::Platform& m_platform;
     const Folders& m_folders;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "platform/FileAccess.h"
+
 #include <optional>
 #include <string>
 
@@ -27,6 +29,10 @@ class StormFiles {
     virtual bool writeFileAtomically(const std::string& path, const std::string& text, bool synced) = 0;
     // Moves a file or folder to a name that does not exist yet.
     virtual bool moveEntry(const std::string& from, const std::string& to) = 0;
+    // Why reading, replacing or adding to the path would fail, found without changing anything.
+    virtual std::optional<platform::Refusal> whyRefused(const std::string& path, platform::Access access) = 0;
+    // The system's words for why the last operation that failed did.
+    virtual std::string lastFailure() = 0;
 };
 
 // The real files, through the platform layer.
@@ -40,6 +46,8 @@ class PlatformStormFiles : public StormFiles {
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFileAtomically(const std::string& path, const std::string& text, bool synced) override;
     bool moveEntry(const std::string& from, const std::string& to) override;
+    std::optional<platform::Refusal> whyRefused(const std::string& path, platform::Access access) override;
+    std::string lastFailure() override;
 };
 
 } // namespace storm

@@ -2,6 +2,7 @@
 #include "core/storm/StormInstaller.h"
 
 #include "core/storm/StormBounds.h"
+#include "core/storm/StormRestorer.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
@@ -34,6 +35,8 @@ std::string_view stepName(Step step) {
         return "ReplaceSoundSource";
     case Step::ReplaceRainEnv:
         return "ReplaceRainEnv";
+    case Step::VerifyStorm:
+        return "VerifyStorm";
     case Step::WriteReport:
         return "WriteReport";
     case Step::Lock:
@@ -56,6 +59,8 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     const auto location = platform::resolvedPath(record.simulatorFolder);
     if (!location || pathOutsideBounds(plan)) return {InstallOutcome::Refused, journal};
     journal.simulatorLocation = *location;
+    // Nothing is changed for a storm that cannot go in whole.
+    if (auto obstacle = firstObstacle(m_files, plan)) return {InstallOutcome::Blocked, journal, obstacle};
 
     // What existed before decides, when restoring, between copying a back-up
     // back and deleting a file that the storm brought.
@@ -84,15 +89,15 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     if (!backupsMatch(envFiles, journal.rainEnvExisted)) return undo(plan, journal);
     if (!reached(Step::VerifyRainEnvBackups)) return interrupted(journal);
 
-    // Storm textures and sounds never overwrite what is there.
+    std::optional<FileProblem> failed;
     for (std::size_t i = 0; i < plan.textures.size(); ++i) {
-        if (m_files.copyFile(plan.textures[i].source, plan.textures[i].target, true, false))
-            journal.addedTextures.push_back(plan.textures[i].name);
+        if (!addFile(plan.textures[i], journal.addedTextures, failed))
+            return rollBack(plan, journal, std::move(*failed));
         if (!reached(Step::CopyTexture, i)) return interrupted(journal);
     }
     for (std::size_t i = 0; i < plan.thunderSounds.size(); ++i) {
-        if (m_files.copyFile(plan.thunderSounds[i].source, plan.thunderSounds[i].target, true, false))
-            journal.addedSounds.push_back(plan.thunderSounds[i].name);
+        if (!addFile(plan.thunderSounds[i], journal.addedSounds, failed))
+            return rollBack(plan, journal, std::move(*failed));
         if (!reached(Step::CopyThunderSound, i)) return interrupted(journal);
     }
 
@@ -115,15 +120,60 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     }
     if (!reached(Step::MarkReplacing)) return interrupted(journal);
 
+    const auto replace = [&](const ReplacedFile& f) -> std::optional<FileProblem> {
+        if (m_files.copyFile(f.stormVersion, f.target, false, false)) return std::nullopt;
+        return FileProblem{f.target, {m_files.lastFailure()}};
+    };
     for (std::size_t i = 0; i < 2; ++i) {
-        m_files.copyFile(plan.soundSources[i].stormVersion, plan.soundSources[i].target, false, false);
+        if (auto problem = replace(plan.soundSources[i])) return rollBack(plan, journal, std::move(*problem));
         if (!reached(Step::ReplaceSoundSource, i)) return interrupted(journal);
     }
     for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i) {
-        m_files.copyFile(plan.rainEnvFiles[i].stormVersion, plan.rainEnvFiles[i].target, false, false);
+        if (auto problem = replace(plan.rainEnvFiles[i])) return rollBack(plan, journal, std::move(*problem));
         if (!reached(Step::ReplaceRainEnv, i)) return interrupted(journal);
     }
+    // A copy can report success and still not leave the storm behind (a file changed meanwhile).
+    if (auto wrong = firstFileWithoutItsStorm(plan, journal))
+        return rollBack(plan, journal, FileProblem{std::move(*wrong), {}});
+    if (!reached(Step::VerifyStorm)) return interrupted(journal);
     return {InstallOutcome::Installed, journal};
+}
+
+bool StormInstaller::addFile(const AddedFile& file, std::vector<std::string>& added,
+                             std::optional<FileProblem>& failed) {
+    // A file the simulator has under the storm's name is the player's: it stays as it is.
+    if (m_files.fileExists(file.target)) return true;
+    if (!m_files.copyFile(file.source, file.target, true, false)) {
+        failed = FileProblem{file.target, {m_files.lastFailure()}};
+        return false;
+    }
+    added.push_back(file.name);
+    return true;
+}
+
+std::optional<std::string> StormInstaller::firstFileWithoutItsStorm(const StormPlan& plan,
+                                                                    const StormJournal& journal) {
+    for (const ReplacedFile& f : plan.soundSources)
+        if (!m_files.sameContents(f.stormVersion, f.target)) return f.target;
+    for (const ReplacedFile& f : plan.rainEnvFiles)
+        if (!m_files.sameContents(f.stormVersion, f.target)) return f.target;
+    const auto addedIntact = [&](const AddedFile& f, const std::vector<std::string>& added) {
+        return std::find(added.begin(), added.end(), f.name) == added.end() ||
+               m_files.sameContents(f.source, f.target);
+    };
+    for (const AddedFile& f : plan.textures)
+        if (!addedIntact(f, journal.addedTextures)) return f.target;
+    for (const AddedFile& f : plan.thunderSounds)
+        if (!addedIntact(f, journal.addedSounds)) return f.target;
+    return std::nullopt;
+}
+
+InstallResult StormInstaller::rollBack(const StormPlan& plan, StormJournal journal, FileProblem problem) {
+    // On the disk with everything this run added, so that a restore after a failed roll-back finds it all.
+    if (const auto text = journal.toText()) m_files.writeFileAtomically(plan.journal, *text, true);
+    const RestoreResult undone = StormRestorer(m_files, m_programFolder).restore(journal);
+    return {undone.complete() ? InstallOutcome::RolledBack : InstallOutcome::RollbackFailed, journal,
+            std::move(problem)};
 }
 
 bool StormInstaller::backupsMatch(const std::vector<const ReplacedFile*>& replaced,

@@ -2,29 +2,36 @@
 #pragma once
 #include "core/storm/StormFiles.h"
 #include "core/storm/StormJournal.h"
+#include "core/storm/StormObstacles.h"
 #include "core/storm/StormPlan.h"
 #include "core/storm/StormSteps.h"
 
 namespace storm {
 
 enum class InstallOutcome {
-    Installed,    // every replacement was attempted; the journal says Replacing
-    Refused,      // a path of the storm would lead outside its folders: nothing was changed
-    BackupFailed, // nothing in the simulator was replaced, what this run added is removed again
-    Interrupted,  // the step hook ended the run
+    Installed,      // every file holds its storm version; the journal says Replacing
+    Refused,        // a path of the storm would lead outside its folders: nothing was changed
+    Blocked,        // a file cannot be read or changed (the problem): nothing was changed
+    BackupFailed,   // nothing in the simulator was replaced, what this run added is removed again
+    RolledBack,     // a change did not take (the problem): every change was put back, no journal is left
+    RollbackFailed, // as RolledBack, but not everything could be put back: the journal stays
+    Interrupted,    // the step hook ended the run
 };
 
 struct InstallResult {
     InstallOutcome outcome;
-    StormJournal journal; // as last written
+    StormJournal journal;               // as last written
+    std::optional<FileProblem> problem; // what stopped a Blocked or rolled-back installation
 };
 
 // Installs the storm's files for a record that route inspection accepted.
-// Every path is checked first to lead only into the storm's own folders. The
+// Every path is checked first to lead only into the storm's own folders, and
+// every file to be readable or changeable, before anything changes. The
 // back-ups are taken, put on the disk and checked byte for byte before the
 // first simulator file is replaced, and the journal is on the disk before the
-// first change; copies that only add or replace are otherwise left to succeed
-// or fail on their own, as they always have.
+// first change. A storm is reported installed only when every replaced file
+// holds its storm version and every added file its bytes; otherwise every
+// change is put back.
 class StormInstaller {
   public:
     StormInstaller(StormFiles& files, std::string programFolder, StepHook hook = {})
@@ -36,6 +43,9 @@ class StormInstaller {
     bool reached(Step step, std::size_t index = 0) { return !m_hook || m_hook({step, index}); }
     bool backupsMatch(const std::vector<const ReplacedFile*>& files, const std::vector<bool>& existed);
     InstallResult undo(const StormPlan& plan, StormJournal journal);
+    InstallResult rollBack(const StormPlan& plan, StormJournal journal, FileProblem problem);
+    bool addFile(const AddedFile& file, std::vector<std::string>& added, std::optional<FileProblem>& failed);
+    std::optional<std::string> firstFileWithoutItsStorm(const StormPlan& plan, const StormJournal& journal);
 
     StormFiles& m_files;
     std::string m_programFolder;

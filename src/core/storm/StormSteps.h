@@ -21,6 +21,7 @@ enum class Step {
     MarkReplacing,      // the journal, now that every back-up is safe
     ReplaceSoundSource, // rain_in.sms, rain_ex.sms
     ReplaceRainEnv,     // per rain environment name
+    VerifyStorm,        // every replaced and added file holds the storm's bytes
     WriteReport,
     Lock,
 };
