@@ -21,7 +21,8 @@ constexpr std::size_t kMaxLine = 1 << 20;
 // Reads a file line by line in fixed chunks. Lines come without "\n" or "\r\n".
 class LineReader {
   public:
-    explicit LineReader(int fd) : m_fd(fd), m_buffer(kChunk) {}
+    // Reads no more than `maxBytes` of the file: what lies beyond is never seen.
+    LineReader(int fd, std::uint64_t maxBytes) : m_fd(fd), m_buffer(kChunk), m_left(maxBytes) {}
 
     // False at the end of the file (or on a read error). `tooLong` marks a line
     // beyond kMaxLine, which is returned cut short.
@@ -57,12 +58,15 @@ class LineReader {
 
     bool refill() {
         m_pos = m_end = 0;
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(m_buffer.size(), m_left));
+        if (want == 0) return false;
         ssize_t got = 0;
         do {
-            got = ::read(m_fd, m_buffer.data(), m_buffer.size());
+            got = ::read(m_fd, m_buffer.data(), want);
         } while (got < 0 && errno == EINTR);
         if (got <= 0) return false; // end of file, or a read error: nothing more
         m_end = static_cast<std::size_t>(got);
+        m_left -= m_end;
         return true;
     }
 
@@ -76,6 +80,7 @@ class LineReader {
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
+    std::uint64_t m_left;
     bool m_ended = false;
 };
 
@@ -486,11 +491,11 @@ bool sameRegistryName(std::string_view a, std::string_view b) {
     return true;
 }
 
-FileHeader readHeader(const std::string& hostPath) {
+FileHeader readHeader(const std::string& hostPath, std::uint64_t maxBytes) {
     FileHeader header;
     File file(hostPath);
     if (!file) return header;
-    LineReader reader(file.fd());
+    LineReader reader(file.fd(), maxBytes);
     std::string line;
     bool tooLong = false;
     if (!reader.next(line, tooLong) || tooLong || !isHeaderLine(line)) return header;
@@ -504,12 +509,12 @@ FileHeader readHeader(const std::string& hostPath) {
 }
 
 FileLookup lookUpValue(const std::string& hostPath, const std::vector<std::vector<std::string>>& keys,
-                       std::string_view valueName) {
+                       std::string_view valueName, std::uint64_t maxBytes) {
     FileLookup result;
     result.keys.resize(keys.size());
     File file(hostPath);
     if (!file) return result;
-    LineReader reader(file.fd());
+    LineReader reader(file.fd(), maxBytes);
     std::string line;
     bool tooLong = false;
     if (!reader.next(line, tooLong) || tooLong || !isHeaderLine(line)) return result;
