@@ -105,12 +105,3 @@ BENCHMARK(OpenWithoutSearch)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(OpenWithSearch50Prefixes)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
