@@ -234,13 +234,13 @@ TEST_F(LocationUnderWine, ADamagedSystemRegNeverStopsTheWindow) {
 // The simulator in prefixes that Bottles and Lutris made, with ~/.wine in force.
 TEST_F(LocationUnderWine, ASimulatorInAnotherPrefixIsProposedTheMostRecentFirst) {
     const std::string home = std::filesystem::path(wine.path()).parent_path().string();
-    const std::string inForce = wine.writeOnDriveC("Games/MSTS/train.exe", "MZ");
+    wine.writeOnDriveC("Games/MSTS/train.exe", "MZ");
     struct Case {
         const char* what;
         int bottlesAge; // seconds since the prefix changed; -1: no such prefix
         int lutrisAge;
         bool inForceEntry;    // the registry of ~/.wine names its simulator
-        const char* proposed; // "bottles", "lutris" or "in force"
+        const char* proposed; // "bottles", "lutris", "in force" or "default"
         int offered;          // folders in the drop-down list
     };
     const std::vector<Case> cases = {
@@ -249,13 +249,14 @@ TEST_F(LocationUnderWine, ASimulatorInAnotherPrefixIsProposedTheMostRecentFirst)
         {"both, Lutris newer", 600, 60, false, "lutris", 2},
         {"both, Bottles newer", 60, 600, false, "bottles", 2},
         {"both, and the prefix in force names its own", 60, 600, true, "in force", 0},
+        {"neither: the default stays", -1, -1, false, "default", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove_all(home + "/.local");
         std::filesystem::remove_all(home + "/Games");
-        std::map<std::string, std::string> folders = {
-            {"in force", std::filesystem::path(inForce).parent_path().string()}};
+        std::map<std::string, std::string> folders = {{"in force", "C:\\Games\\MSTS"},
+                                                      {"default", kDefaultFolder}};
         const std::string reg =
             WinePrefix::header() + WinePrefix::simulatorKey("\"EXE Path\"=\"C:\\\\MSTS\"\n");
         if (c.bottlesAge >= 0)
@@ -276,15 +277,17 @@ TEST_F(LocationUnderWine, ASimulatorInAnotherPrefixIsProposedTheMostRecentFirst)
             press(control<QPushButton>(f, "Button1"));
         });
         create();
-        const std::string expected = c.inForceEntry ? "C:\\Games\\MSTS" : folders[c.proposed];
+        const std::string expected = folders[c.proposed];
+        const bool found = expected != kDefaultFolder; // ~/.wine's default folder is empty
         EXPECT_EQ(proposal, expected);
-        EXPECT_EQ(storedFolder(), expected);
+        EXPECT_EQ(storedFolder(), found ? expected : "");
         EXPECT_EQ(offered.size(), static_cast<std::size_t>(c.offered));
         if (c.offered) {
             EXPECT_EQ(offered.front(), expected);
         }
         EXPECT_EQ(platform.boxes,
-                  (std::vector<Box>{{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
+                  (std::vector<Box>{found ? Box{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}
+                                          : Box{kNotFoundDutch, "Fout", mb::Ok | mb::IconError}}));
     }
 }
 
@@ -305,41 +308,6 @@ TEST_F(LocationUnderWine, TheOlderPrefixIsChosenFromTheDropDownList) {
     });
     create();
     EXPECT_EQ(storedFolder(), older);
-}
-
-TEST_F(LocationUnderWine, NothingFoundElsewhereLeavesTheProposalAsItWas) {
-    const std::string home = std::filesystem::path(wine.path()).parent_path().string();
-    // Other prefixes without the simulator, one naming a folder that lacks train.exe.
-    WinePrefix::makeOther(home + "/Games/empty", "", WinePrefix::header());
-    WinePrefix::makeOther(home + "/.local/share/bottles/bottles/x", "",
-                          WinePrefix::header() +
-                              WinePrefix::simulatorKey("\"EXE Path\"=\"C:\\\\Nowhere\"\n"));
-    struct Case {
-        const char* what;
-        std::string systemReg;
-        std::string proposal;
-    };
-    const std::vector<Case> cases = {
-        {"no registry entry", WinePrefix::header(), kDefaultFolder},
-        {"an entry without the value", WinePrefix::header() + WinePrefix::simulatorKey("\"Other\"=\"x\"\n"),
-         ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        real = RealRegistryPlatform();
-        wine.writeSystemReg(c.systemReg);
-        std::string proposal = "unset";
-        std::vector<std::string> offered;
-        whileShown([&](SimulatorFolderWindow& f) {
-            proposal = folderText(f);
-            offered = offeredFolders(f);
-        });
-        create();
-        EXPECT_EQ(proposal, c.proposal);
-        EXPECT_TRUE(offered.empty());
-        EXPECT_EQ(real.prefixSearches, 1);
-        EXPECT_TRUE(platform.boxes.empty());
-    }
 }
 
 } // namespace

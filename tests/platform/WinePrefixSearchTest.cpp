@@ -40,40 +40,32 @@ class WinePrefixSearchTest : public ::testing::Test {
     std::string home = fs::canonical(tmp.mkdir("home")).string();
 };
 
-TEST_F(WinePrefixSearchTest, EachManagersPrefixIsFoundThroughItsRegistryOrItsDefaultFolder) {
+TEST_F(WinePrefixSearchTest, EachManagersPrefixIsFoundTheMostRecentFirstButNotThePrefixInForce) {
     struct Case {
-        const char* what;
         std::string prefix; // below the home folder
         std::string folderOnC;
         std::string systemReg;
     };
     const std::vector<Case> cases = {
-        {"Bottles", ".local/share/bottles/bottles/MSTS", "Games/MSTS", entry("C:\\\\Games\\\\MSTS")},
-        {"Bottles from Flathub", ".var/app/com.usebottles.bottles/data/bottles/bottles/Treinen", kMsts,
-         WinePrefix::header()},
-        {"Lutris", "Games/train-simulator", "MSTS", entry("c:\\\\msts\\\\")},
-        {"PlayOnLinux", ".PlayOnLinux/wineprefix/MSTS", "Program Files (x86)/Microsoft Games/Train Simulator",
+        // youngest first
+        {".local/share/bottles/bottles/MSTS", "Games/MSTS", entry("C:\\\\Games\\\\MSTS")},
+        {".var/app/com.usebottles.bottles/data/bottles/bottles/Treinen", kMsts, WinePrefix::header()},
+        {"Games/train-simulator", "MSTS", entry("c:\\\\msts\\\\")},
+        {".PlayOnLinux/wineprefix/MSTS", "Program Files (x86)/Microsoft Games/Train Simulator",
          WinePrefix::header("win64")},
-        {"Proton", ".steam/steam/steamapps/compatdata/1234/pfx", "Sim",
-         entry("C:\\\\Sim", "Software\\\\Wow6432Node")},
-        {"~/.wine while WINEPREFIX names another", ".wine", kMsts, WinePrefix::header()},
+        {".steam/steam/steamapps/compatdata/1234/pfx", "Sim", entry("C:\\\\Sim", "Software\\\\Wow6432Node")},
+        {".wine", kMsts, WinePrefix::header()},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        fs::remove_all(home);
-        fs::create_directory(home);
-        const std::string folder = WinePrefix::makeOther(home + "/" + c.prefix, c.folderOnC, c.systemReg);
-        EXPECT_EQ(search(tmp / "elsewhere"), std::vector<std::string>{folder});
-    }
-}
-
-TEST_F(WinePrefixSearchTest, TheMostRecentlyChangedPrefixComesFirstAndThePrefixInForceIsLeftOut) {
-    const std::string bottles = home + "/.local/share/bottles/bottles/MSTS";
-    const std::string old = WinePrefix::makeOther(home + "/Games/old", kMsts, WinePrefix::header(), 7200);
-    const std::string recent = WinePrefix::makeOther(bottles, kMsts, WinePrefix::header(), 60);
-    const std::string middle = WinePrefix::makeOther(home + "/.wine", kMsts, WinePrefix::header(), 600);
-    EXPECT_EQ(search(), (std::vector<std::string>{recent, old})); // ~/.wine is in force
-    EXPECT_EQ(search(bottles), (std::vector<std::string>{middle, old}));
+    std::vector<std::string> folders;
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        folders.push_back(WinePrefix::makeOther(home + "/" + cases[i].prefix, cases[i].folderOnC,
+                                                cases[i].systemReg, static_cast<int>(60 * (i + 1))));
+    EXPECT_EQ(search(tmp / "elsewhere"), folders);
+    std::vector<std::string> withoutLutris = folders;
+    withoutLutris.erase(withoutLutris.begin() + 2);
+    EXPECT_EQ(search(home + "/Games/train-simulator"), withoutLutris);
+    folders.pop_back();
+    EXPECT_EQ(search(), folders); // ~/.wine in force
 }
 
 TEST_F(WinePrefixSearchTest, UnreadableOrHostilePrefixesArePassedOverQuietly) {
