@@ -299,8 +299,12 @@ TEST_F(LocationUnderWine, TheOlderPrefixIsChosenFromTheDropDownList) {
     const std::string older = WinePrefix::makeOther(home + "/.PlayOnLinux/wineprefix/MSTS", msts, reg, 600);
     wine.writeSystemReg(reg);
     whileShown([&](SimulatorFolderWindow& f) {
-        control<QAction>(control<QLineEdit>(f, "Edit1"), "otherFolders")->trigger();
-        QAbstractItemView* list = control<QLineEdit>(f, "Edit1")->completer()->popup();
+        QLineEdit* edit = control<QLineEdit>(f, "Edit1");
+        QAbstractItemView* list = edit->completer()->popup();
+        QTest::keyClick(edit, Qt::Key_Down, Qt::AltModifier);
+        ASSERT_TRUE(list->isVisible());
+        list->hide();
+        control<QAction>(edit, "otherFolders")->trigger();
         ASSERT_TRUE(list->isVisible());
         const QModelIndex second = list->model()->index(1, 0);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(second).center());
