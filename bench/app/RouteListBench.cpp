@@ -9,7 +9,6 @@
 #include "gui/platform/DesktopPlatform.h"
 #include "support/TempDir.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QStringList>
 #include <benchmark/benchmark.h>
@@ -64,12 +63,3 @@ BENCHMARK(BaselineReadSortFill10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RouteList10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

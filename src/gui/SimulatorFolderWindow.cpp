@@ -2,6 +2,7 @@
 #include "gui/SimulatorFolderWindow.h"
 
 #include "core/location/LocationTexts.h"
+#include "core/location/OtherPrefixes.h"
 #include "core/location/TrainExeProbe.h"
 #include "core/program/MessageBoxes.h"
 #include "core/program/Settings.h"
@@ -10,11 +11,14 @@
 #include "gui/widgets/DesignFont.h"
 #include "platform/Platform.h"
 
+#include <QAction>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 SimulatorFolderWindow::SimulatorFolderWindow(AppContext& context) : QDialog(nullptr), m_context(context) {
     setObjectName(QStringLiteral("Locatie_form"));
@@ -98,6 +102,7 @@ void SimulatorFolderWindow::initialise() {
         // still give the folder: without this window the program would have
         // no simulator folder on any start.
         m_context.guard.run([this] { proposeFolderFromRegistry(); });
+        if (!trainExeFoundAt(trainExePathIn(folderText()))) proposeFolderFromOtherPrefixes();
         m_context.platform.execModal(*this);
     }
 }
@@ -110,6 +115,36 @@ void SimulatorFolderWindow::proposeFolderFromRegistry() {
     const platform::RegistryText entry =
         m_context.platform.readLocalMachineText(kSimulatorRegistryKey, kExePathValue);
     if (entry.keyOpened) m_folderEdit->setText(QString::fromStdString(entry.value));
+}
+
+// On Linux the simulator may live in another Wine prefix than the one in
+// force: the most recent is proposed, every one is offered in the folder box's
+// drop-down list (its arrow, or Alt+Down).
+void SimulatorFolderWindow::proposeFolderFromOtherPrefixes() {
+    const std::vector<std::string> found = simulatorFoldersInOtherPrefixes(m_context.platform);
+    if (found.empty()) return;
+    m_folderEdit->setText(QString::fromStdString(found.front()));
+    if (found.size() == 1) return;
+    QStringList folders;
+    for (const std::string& folder : found)
+        folders << QString::fromStdString(folder);
+    auto* completer = new QCompleter(folders, m_folderEdit);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_folderEdit->setCompleter(completer);
+    // The edit box takes a choice only while it has the focus; the arrow
+    // leaves the focus where it is.
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), m_folderEdit, &QLineEdit::setText);
+    QAction* arrow =
+        m_folderEdit->addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
+    arrow->setObjectName(QStringLiteral("otherFolders"));
+    connect(arrow, &QAction::triggered, this, &SimulatorFolderWindow::showOtherFolders);
+}
+
+void SimulatorFolderWindow::showOtherFolders() {
+    if (QCompleter* completer = m_folderEdit->completer()) {
+        completer->setCompletionPrefix(QString());
+        completer->complete();
+    }
 }
 
 void SimulatorFolderWindow::browse() {
@@ -134,6 +169,10 @@ void SimulatorFolderWindow::keyPressEvent(QKeyEvent* event) {
     // The window has no cancel button: Escape does not end it.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier) {
+        showOtherFolders();
         return;
     }
     QDialog::keyPressEvent(event);

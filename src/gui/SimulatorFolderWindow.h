@@ -39,6 +39,8 @@ class SimulatorFolderWindow : public QDialog {
   private:
     void createControls();
     void proposeFolderFromRegistry();
+    void proposeFolderFromOtherPrefixes();
+    void showOtherFolders();
     void applyTexts(const LocationTexts& texts);
     std::string folderText() const;
 

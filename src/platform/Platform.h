@@ -2,8 +2,10 @@
 #pragma once
 #include "platform/Registry.h"
 #include "platform/WindowFinder.h"
+#include "platform/WinePrefixSearch.h"
 
 #include <string>
+#include <vector>
 
 class QDialog;
 
@@ -45,6 +47,8 @@ class Platform {
     virtual void shellOpen(const std::string& target) = 0;
     // See Registry.h.
     virtual RegistryText readLocalMachineText(const std::string& key, const std::string& valueName) = 0;
+    // See WinePrefixSearch.h.
+    virtual std::vector<std::string> findInOtherWinePrefixes(const WinePrefixQuery& query) = 0;
     // See WindowFinder.h.
     virtual WindowId findWindow(const std::string& title) = 0;
     virtual bool postCloseRequest(WindowId window) = 0;

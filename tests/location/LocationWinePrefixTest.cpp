@@ -8,8 +8,13 @@
 #include "platform/Platform.h"
 #include "platform/Registry.h"
 
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCompleter>
+
 #include <algorithm>
 #include <chrono>
+#include <map>
 
 using testing_support::control;
 
@@ -17,7 +22,8 @@ namespace {
 
 namespace mb = platform::mb;
 
-// Boxes, dialogs and the folder browser are scripted; the registry is the real one.
+// Boxes, dialogs and the folder browser are scripted; the registry and the
+// search through the other Wine prefixes are the real ones.
 class RealRegistryPlatform : public testing_support::ScriptedPlatform {
   public:
     platform::RegistryText readLocalMachineText(const std::string& key,
@@ -25,7 +31,17 @@ class RealRegistryPlatform : public testing_support::ScriptedPlatform {
         registryReads.emplace_back(key, valueName);
         return platform::readLocalMachineText(key, valueName);
     }
+    RealRegistryPlatform() { searchWinePrefixes = true; }
 };
+
+// The folders the folder box's drop-down list offers, in order.
+std::vector<std::string> offeredFolders(const SimulatorFolderWindow& f) {
+    std::vector<std::string> folders;
+    if (const QCompleter* completer = control<QLineEdit>(f, "Edit1")->completer())
+        for (int row = 0; row < completer->model()->rowCount(); ++row)
+            folders.push_back(completer->model()->index(row, 0).data().toString().toStdString());
+    return folders;
+}
 
 const std::string kSimulatorOnDriveC = "PROGRAM FILES/microsoft games/TRAIN SIMULATOR/Train.EXE";
 
@@ -213,6 +229,89 @@ TEST_F(LocationUnderWine, ADamagedSystemRegNeverStopsTheWindow) {
         EXPECT_EQ(platform.modalDialogs.size(), 1u);
         EXPECT_TRUE(platform.boxes.empty());
     }
+}
+
+// The simulator in prefixes that Bottles and Lutris made, with ~/.wine in force.
+TEST_F(LocationUnderWine, ASimulatorInAnotherPrefixIsProposedTheMostRecentFirst) {
+    const std::string home = std::filesystem::path(wine.path()).parent_path().string();
+    wine.writeOnDriveC("Games/MSTS/train.exe", "MZ");
+    struct Case {
+        const char* what;
+        int bottlesAge; // seconds since the prefix changed; -1: no such prefix
+        int lutrisAge;
+        bool inForceEntry;    // the registry of ~/.wine names its simulator
+        const char* proposed; // "bottles", "lutris", "in force" or "default"
+        int offered;          // folders in the drop-down list
+    };
+    const std::vector<Case> cases = {
+        {"Bottles", 60, -1, false, "bottles", 0},
+        {"Lutris", -1, 60, false, "lutris", 0},
+        {"both, Lutris newer", 600, 60, false, "lutris", 2},
+        {"both, Bottles newer", 60, 600, false, "bottles", 2},
+        {"both, and the prefix in force names its own", 60, 600, true, "in force", 0},
+        {"neither: the default stays", -1, -1, false, "default", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(home + "/.local");
+        std::filesystem::remove_all(home + "/Games");
+        std::map<std::string, std::string> folders = {{"in force", "C:\\Games\\MSTS"},
+                                                      {"default", kDefaultFolder}};
+        const std::string reg =
+            WinePrefix::header() + WinePrefix::simulatorKey("\"EXE Path\"=\"C:\\\\MSTS\"\n");
+        if (c.bottlesAge >= 0)
+            folders["bottles"] =
+                WinePrefix::makeOther(home + "/.local/share/bottles/bottles/MSTS", "MSTS", reg, c.bottlesAge);
+        if (c.lutrisAge >= 0)
+            folders["lutris"] = WinePrefix::makeOther(home + "/Games/msts", "MSTS", reg, c.lutrisAge);
+        wine.writeSystemReg(
+            WinePrefix::header() +
+            (c.inForceEntry ? WinePrefix::simulatorKey("\"EXE Path\"=\"C:\\\\Games\\\\MSTS\"\n") : ""));
+        real = RealRegistryPlatform();
+        writeSettings("[Programma]\nTaalkeuze=Nederlands\n");
+        std::string proposal;
+        std::vector<std::string> offered;
+        whileShown([&](SimulatorFolderWindow& f) {
+            proposal = folderText(f);
+            offered = offeredFolders(f);
+            press(control<QPushButton>(f, "Button1"));
+        });
+        create();
+        const std::string expected = folders[c.proposed];
+        const bool found = expected != kDefaultFolder; // ~/.wine's default folder is empty
+        EXPECT_EQ(proposal, expected);
+        EXPECT_EQ(storedFolder(), found ? expected : "");
+        EXPECT_EQ(offered.size(), static_cast<std::size_t>(c.offered));
+        if (c.offered) {
+            EXPECT_EQ(offered.front(), expected);
+        }
+        EXPECT_EQ(platform.boxes,
+                  (std::vector<Box>{found ? Box{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}
+                                          : Box{kNotFoundDutch, "Fout", mb::Ok | mb::IconError}}));
+    }
+}
+
+TEST_F(LocationUnderWine, TheOlderPrefixIsChosenFromTheDropDownList) {
+    const std::string home = std::filesystem::path(wine.path()).parent_path().string();
+    const std::string reg = WinePrefix::header();
+    const std::string msts = "Program Files/Microsoft Games/Train Simulator";
+    WinePrefix::makeOther(home + "/Games/new", msts, reg, 60);
+    const std::string older = WinePrefix::makeOther(home + "/.PlayOnLinux/wineprefix/MSTS", msts, reg, 600);
+    wine.writeSystemReg(reg);
+    whileShown([&](SimulatorFolderWindow& f) {
+        QLineEdit* edit = control<QLineEdit>(f, "Edit1");
+        QAbstractItemView* list = edit->completer()->popup();
+        QTest::keyClick(edit, Qt::Key_Down, Qt::AltModifier);
+        ASSERT_TRUE(list->isVisible());
+        list->hide();
+        control<QAction>(edit, "otherFolders")->trigger();
+        ASSERT_TRUE(list->isVisible());
+        const QModelIndex second = list->model()->index(1, 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(second).center());
+        press(control<QPushButton>(f, "Button1"));
+    });
+    create();
+    EXPECT_EQ(storedFolder(), older);
 }
 
 } // namespace

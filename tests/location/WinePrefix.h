@@ -2,6 +2,7 @@
 #pragma once
 #include "support/TempDir.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,9 +19,7 @@ class WinePrefix {
     explicit WinePrefix(const testing_support::TempDir& tmp)
         : m_home(tmp.mkdir("home")), m_prefix(m_home + "/.wine"), home_env_("HOME", m_home),
           prefix_env_("WINEPREFIX", std::nullopt) {
-        std::filesystem::create_directories(m_prefix + "/drive_c");
-        std::filesystem::create_directories(m_prefix + "/dosdevices");
-        std::filesystem::create_directory_symlink("../drive_c", m_prefix + "/dosdevices/c:");
+        layOut(m_prefix);
     }
     WinePrefix(const WinePrefix&) = delete;
     WinePrefix& operator=(const WinePrefix&) = delete;
@@ -34,9 +33,35 @@ class WinePrefix {
     // A file on drive C; `relative` uses "/".
     std::string writeOnDriveC(const std::string& relative, const std::string& content) const {
         const std::string host = driveC() + "/" + relative;
-        std::filesystem::create_directories(std::filesystem::path(host).parent_path());
         writeBytes(host, content);
         return host;
+    }
+
+    // Lays out a prefix at `prefix`: drive_c and the link to it.
+    static void layOut(const std::string& prefix) {
+        std::filesystem::create_directories(prefix + "/drive_c");
+        std::filesystem::create_directories(prefix + "/dosdevices");
+        std::filesystem::create_directory_symlink("../drive_c", prefix + "/dosdevices/c:");
+    }
+    static void writeBytes(const std::string& host, const std::string& content) {
+        std::filesystem::create_directories(std::filesystem::path(host).parent_path());
+        std::ofstream out(host, std::ios::binary | std::ios::trunc);
+        out << content;
+        if (!out) throw std::runtime_error("cannot write " + host);
+    }
+
+    // Another prefix at `prefix` with train.exe in `folderOnC` ("/" between
+    // names; empty: none) and `systemReg`, last saved `age` seconds ago.
+    // Returns the folder's host path.
+    static std::string makeOther(const std::string& prefix, const std::string& folderOnC,
+                                 const std::string& systemReg, int age = 0) {
+        layOut(prefix);
+        if (!folderOnC.empty()) writeBytes(prefix + "/drive_c/" + folderOnC + "/train.exe", "MZ");
+        writeBytes(prefix + "/system.reg", systemReg);
+        std::filesystem::last_write_time(prefix + "/system.reg",
+                                         std::filesystem::file_time_type::clock::now() -
+                                             std::chrono::seconds(age));
+        return prefix + "/drive_c/" + folderOnC;
     }
 
     // The start of every system.reg Wine writes; the key lines follow.
@@ -53,12 +78,6 @@ class WinePrefix {
     }
 
   private:
-    static void writeBytes(const std::string& host, const std::string& content) {
-        std::ofstream out(host, std::ios::binary | std::ios::trunc);
-        out << content;
-        if (!out) throw std::runtime_error("cannot write " + host);
-    }
-
     std::string m_home;
     std::string m_prefix;
     testing_support::ScopedEnv home_env_;

@@ -8,6 +8,7 @@ brontara_add_tests(platform_desktop_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RegistryFormatTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RegistryTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WinePrefixSearchTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/XvfbClient.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowFinderTest.cpp
   LIBS PkgConfig::BRONTARA_TEST_XCB)

@@ -44,6 +44,11 @@ platform::RegistryText RecordingPlatform::readLocalMachineText(const std::string
     return registry;
 }
 
+std::vector<std::string> RecordingPlatform::findInOtherWinePrefixes(const platform::WinePrefixQuery&) {
+    log_.push_back("prefixes");
+    return {};
+}
+
 platform::WindowId RecordingPlatform::findWindow(const std::string& title) {
     log_.push_back("find " + title);
     return window;

@@ -46,6 +46,8 @@ class RecordingPlatform : public platform::Platform {
     void shellOpen(const std::string& target) override;
     platform::RegistryText readLocalMachineText(const std::string& key,
                                                 const std::string& valueName) override;
+    // Finds nothing.
+    std::vector<std::string> findInOtherWinePrefixes(const platform::WinePrefixQuery& query) override;
     platform::WindowId findWindow(const std::string& title) override;
     bool postCloseRequest(platform::WindowId window) override;
     bool mayRestartAsAdministrator() override { return mayRestart; }

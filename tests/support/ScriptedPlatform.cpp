@@ -62,6 +62,11 @@ platform::RegistryText ScriptedPlatform::readLocalMachineText(const std::string&
     return registry;
 }
 
+std::vector<std::string> ScriptedPlatform::findInOtherWinePrefixes(const platform::WinePrefixQuery& query) {
+    ++prefixSearches;
+    return searchWinePrefixes ? platform::findInOtherWinePrefixes(query) : otherPrefixFolders;
+}
+
 platform::WindowId ScriptedPlatform::findWindow(const std::string& title) {
     windowLookups.push_back(title);
     return window;

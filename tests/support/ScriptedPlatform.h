@@ -41,6 +41,11 @@ class ScriptedPlatform : public platform::Platform {
     platform::RegistryText registry;
     std::optional<std::string> registryError;
     std::vector<std::pair<std::string, std::string>> registryReads;
+    // What findInOtherWinePrefixes answers (the real search when searchWinePrefixes
+    // is set), and how often it was asked.
+    std::vector<std::string> otherPrefixFolders;
+    bool searchWinePrefixes = false;
+    int prefixSearches = 0;
 
     // Window lookup: the window found for the sibling's title (0: none).
     platform::WindowId window = 0;
@@ -59,6 +64,7 @@ class ScriptedPlatform : public platform::Platform {
     void shellOpen(const std::string& target) override;
     platform::RegistryText readLocalMachineText(const std::string& key,
                                                 const std::string& valueName) override;
+    std::vector<std::string> findInOtherWinePrefixes(const platform::WinePrefixQuery& query) override;
     platform::WindowId findWindow(const std::string& title) override;
     bool postCloseRequest(platform::WindowId window) override;
     bool mayRestartAsAdministrator() override { return mayRestart; }

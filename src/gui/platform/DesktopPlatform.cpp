@@ -87,6 +87,10 @@ RegistryText DesktopPlatform::readLocalMachineText(const std::string& key, const
     return platform::readLocalMachineText(key, valueName);
 }
 
+std::vector<std::string> DesktopPlatform::findInOtherWinePrefixes(const WinePrefixQuery& query) {
+    return platform::findInOtherWinePrefixes(query);
+}
+
 WindowId DesktopPlatform::findWindow(const std::string& title) {
     return findTopLevelWindow(title);
 }

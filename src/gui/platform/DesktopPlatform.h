@@ -29,6 +29,7 @@ class DesktopPlatform : public Platform {
     int execModal(QDialog& dialog) override;
     void shellOpen(const std::string& target) override;
     RegistryText readLocalMachineText(const std::string& key, const std::string& valueName) override;
+    std::vector<std::string> findInOtherWinePrefixes(const WinePrefixQuery& query) override;
     WindowId findWindow(const std::string& title) override;
     bool postCloseRequest(WindowId window) override;
     bool mayRestartAsAdministrator() override;

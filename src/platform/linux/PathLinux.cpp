@@ -2,6 +2,7 @@
 #include "platform/FileNames.h"
 #include "platform/Path.h"
 #include "platform/WindowsPath.h"
+#include "platform/linux/WinePrefixes.h"
 
 #include <cerrno>
 #include <climits>
@@ -53,20 +54,23 @@ std::optional<std::string> currentFolder() {
     return std::string(buffer.c_str());
 }
 
+// The host folder that a drive letter of a Wine prefix leads to. A drive that
+// Wine does not have cannot be written to or created.
+std::optional<std::string> driveFolder(const std::string& prefix, char drive) {
+    if (prefix.empty()) return std::nullopt;
+    const std::string link = prefix + "/dosdevices/" + drive + ":";
+    std::unique_ptr<char, decltype(&std::free)> resolved(realpath(link.c_str(), nullptr), &std::free);
+    if (!resolved) return std::nullopt;
+    return std::string(resolved.get());
+}
+
 // The host folder that a path's components hang below.
 std::optional<std::string> baseFolder(const WindowsPath& path) {
     switch (path.base) {
     case WindowsPath::Base::Rooted:
         return "/";
-    case WindowsPath::Base::Drive: {
-        const std::string prefix = winePrefix();
-        if (prefix.empty()) return std::nullopt;
-        // A drive that Wine does not have cannot be written to or created.
-        const std::string link = prefix + "/dosdevices/" + path.drive + ":";
-        std::unique_ptr<char, decltype(&std::free)> resolved(realpath(link.c_str(), nullptr), &std::free);
-        if (!resolved) return std::nullopt;
-        return std::string(resolved.get());
-    }
+    case WindowsPath::Base::Drive:
+        return driveFolder(winePrefix(), path.drive);
     case WindowsPath::Base::Relative:
         break;
     }
@@ -78,12 +82,28 @@ std::optional<std::string> baseFolder(const WindowsPath& path) {
     return folder;
 }
 
+// Hangs the path's components below `host`, spelled as they exist there.
+std::string appendComponents(std::string host, const WindowsPath& path) {
+    bool found = true; // once a component is missing, the rest keep their spelling
+    for (const std::string& component : path.components) {
+        std::string spelled = component;
+        if (found) {
+            if (auto existing = lookUp(host, component))
+                spelled = std::move(*existing);
+            else
+                found = false;
+        }
+        if (host.back() != '/') host += '/';
+        host += spelled;
+    }
+    if (path.trailingSeparator) host += '/';
+    return host;
+}
+
 } // namespace
 
 std::string winePrefix() {
-    if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return prefix;
-    if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.wine";
-    return {};
+    return wine::Environment::ofProcess().prefixInForce();
 }
 
 std::optional<std::string> toHostPath(std::string_view windowsPath) {
@@ -94,21 +114,28 @@ std::optional<std::string> toHostPath(std::string_view windowsPath) {
 std::optional<std::string> toHostPath(const WindowsPath& path) {
     auto host = baseFolder(path);
     if (!host) return std::nullopt;
+    return appendComponents(std::move(*host), path);
+}
 
-    bool found = true; // once a component is missing, the rest keep their spelling
-    for (const std::string& component : path.components) {
-        std::string spelled = component;
-        if (found) {
-            if (auto existing = lookUp(*host, component))
-                spelled = std::move(*existing);
-            else
-                found = false;
-        }
-        if (host->back() != '/') *host += '/';
-        *host += spelled;
-    }
-    if (path.trailingSeparator) *host += '/';
-    return host;
+std::optional<std::string> wine::toHostPathInPrefix(const WindowsPath& path, const std::string& prefix) {
+    if (path.base != WindowsPath::Base::Drive) return std::nullopt;
+    auto host = driveFolder(prefix, path.drive);
+    if (!host) return std::nullopt;
+    return appendComponents(std::move(*host), path);
+}
+
+wine::Environment wine::Environment::ofProcess() {
+    const auto variable = [](const char* name) -> std::string {
+        const char* value = std::getenv(name);
+        return value ? value : "";
+    };
+    return {variable("HOME"), variable("WINEPREFIX")};
+}
+
+std::string wine::Environment::prefixInForce() const {
+    if (!winePrefix.empty()) return winePrefix;
+    if (!home.empty()) return home + "/.wine";
+    return {};
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "platform/Error.h"
 #include "platform/Path.h"
 #include "platform/Registry.h"
+#include "platform/linux/WinePrefixes.h"
 #include "platform/linux/WineRegistry.h"
 
 #include <vector>
@@ -29,23 +30,26 @@ std::vector<std::vector<std::string>> keysToTry(const std::vector<std::string>& 
 
 } // namespace
 
-RegistryText readLocalMachineText(std::string_view key, std::string_view valueName) {
-    const auto path = wine::splitKeyPath(key);
-    const std::string prefix = winePrefix();
+wine::KeyLookup wine::lookUpMachineValue(const std::string& prefix, std::string_view key,
+                                         std::string_view valueName, std::uint64_t maxBytes) {
+    const auto path = splitKeyPath(key);
     if (!path || prefix.empty()) return {};
     // Wine keeps HKEY_LOCAL_MACHINE in system.reg, its names relative to that root.
     const std::string file = prefix + "/system.reg";
-    const wine::FileHeader header = wine::readHeader(file);
+    const FileHeader header = readHeader(file, maxBytes);
     if (!header.valid) return {};
-    const wine::FileLookup found = wine::lookUpValue(file, keysToTry(*path, header.win64), valueName);
-    for (const wine::KeyLookup& candidate : found.keys) {
-        if (!candidate.keyFound) continue;
-        if (!candidate.value) return {true, {}};
-        if (!candidate.value->isText())
-            throw AppError("Invalid data type for '" + std::string(valueName) + "'");
-        return {true, candidate.value->text};
-    }
+    FileLookup found = lookUpValue(file, keysToTry(*path, header.win64), valueName, maxBytes);
+    for (KeyLookup& candidate : found.keys)
+        if (candidate.keyFound) return std::move(candidate);
     return {};
+}
+
+RegistryText readLocalMachineText(std::string_view key, std::string_view valueName) {
+    const wine::KeyLookup found = wine::lookUpMachineValue(winePrefix(), key, valueName, wine::kWholeFile);
+    if (!found.keyFound) return {};
+    if (!found.value) return {true, {}};
+    if (!found.value->isText()) throw AppError("Invalid data type for '" + std::string(valueName) + "'");
+    return {true, found.value->text};
 }
 
 } // namespace platform

@@ -21,7 +21,8 @@ constexpr std::size_t kMaxLine = 1 << 20;
 // Reads a file line by line in fixed chunks. Lines come without "\n" or "\r\n".
 class LineReader {
   public:
-    explicit LineReader(int fd) : m_fd(fd), m_buffer(kChunk) {}
+    // Reads no more than `maxBytes` of the file: what lies beyond is never seen.
+    LineReader(int fd, std::uint64_t maxBytes) : m_fd(fd), m_buffer(kChunk), m_left(maxBytes) {}
 
     // False at the end of the file (or on a read error). `tooLong` marks a line
     // beyond kMaxLine, which is returned cut short.
@@ -48,6 +49,25 @@ class LineReader {
         return any;
     }
 
+    // Passes over whole lines, without keeping them, up to the next line that
+    // starts with `first`, which next() then reads; false at the end of the
+    // file. Call it only at the start of a line.
+    bool skipToLineStarting(char first) {
+        for (;;) {
+            if (m_pos == m_end && !refill()) return false;
+            if (m_buffer[m_pos] == first) return true;
+            for (;;) {
+                const char* start = m_buffer.data() + m_pos;
+                if (const auto* newline = static_cast<const char*>(std::memchr(start, '\n', m_end - m_pos))) {
+                    m_pos += static_cast<std::size_t>(newline - start) + 1;
+                    break;
+                }
+                m_pos = m_end;
+                if (!refill()) return false;
+            }
+        }
+    }
+
     // Whether the last line read ended with a line break. Wine ends every
     // line with one, so only a file that was cut short has a last line without.
     bool lineEnded() const { return m_ended; }
@@ -57,12 +77,15 @@ class LineReader {
 
     bool refill() {
         m_pos = m_end = 0;
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(m_buffer.size(), m_left));
+        if (want == 0) return false;
         ssize_t got = 0;
         do {
-            got = ::read(m_fd, m_buffer.data(), m_buffer.size());
+            got = ::read(m_fd, m_buffer.data(), want);
         } while (got < 0 && errno == EINTR);
         if (got <= 0) return false; // end of file, or a read error: nothing more
         m_end = static_cast<std::size_t>(got);
+        m_left -= m_end;
         return true;
     }
 
@@ -76,6 +99,7 @@ class LineReader {
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
+    std::uint64_t m_left;
     bool m_ended = false;
 };
 
@@ -348,6 +372,31 @@ bool keyMatches(std::string_view name, const std::vector<std::string>& component
     return index == components.size();
 }
 
+// Whether a key line may name one of `keys`, judged on its raw text as far as
+// that is plain ASCII without escapes. Most key lines of a large file already
+// differ in a plain component and are passed over without being decoded,
+// which costs more than reading them; any other line is decoded and compared.
+bool mayName(std::string_view line, const std::vector<std::vector<std::string>>& keys) {
+    if (keys.size() >= 64) return true;
+    std::uint64_t alive = (std::uint64_t(1) << keys.size()) - 1; // one bit per key
+    std::size_t start = 1;                                       // after "["
+    for (std::size_t index = 0;; ++index) {
+        std::size_t end = start;
+        while (end < line.size() && line[end] != '\\' && line[end] != ']' &&
+               static_cast<unsigned char>(line[end]) < 0x80)
+            ++end;
+        const bool last = end < line.size() && line[end] == ']';
+        if (!last && line.substr(end, 2) != "\\\\") return true; // not plain from here on
+        const std::string_view component = line.substr(start, end - start);
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            if (index >= keys[k].size() || !sameRegistryName(component, keys[k][index]))
+                alive &= ~(std::uint64_t(1) << k);
+        if (alive == 0) return false;
+        if (last) return true;
+        start = end + 2;
+    }
+}
+
 bool isHeaderLine(std::string_view line) {
     constexpr std::string_view kHeader = "WINE REGISTRY Version ";
     if (!startsWith(line, kHeader)) return false;
@@ -486,11 +535,11 @@ bool sameRegistryName(std::string_view a, std::string_view b) {
     return true;
 }
 
-FileHeader readHeader(const std::string& hostPath) {
+FileHeader readHeader(const std::string& hostPath, std::uint64_t maxBytes) {
     FileHeader header;
     File file(hostPath);
     if (!file) return header;
-    LineReader reader(file.fd());
+    LineReader reader(file.fd(), maxBytes);
     std::string line;
     bool tooLong = false;
     if (!reader.next(line, tooLong) || tooLong || !isHeaderLine(line)) return header;
@@ -504,12 +553,12 @@ FileHeader readHeader(const std::string& hostPath) {
 }
 
 FileLookup lookUpValue(const std::string& hostPath, const std::vector<std::vector<std::string>>& keys,
-                       std::string_view valueName) {
+                       std::string_view valueName, std::uint64_t maxBytes) {
     FileLookup result;
     result.keys.resize(keys.size());
     File file(hostPath);
     if (!file) return result;
-    LineReader reader(file.fd());
+    LineReader reader(file.fd(), maxBytes);
     std::string line;
     bool tooLong = false;
     if (!reader.next(line, tooLong) || tooLong || !isHeaderLine(line)) return result;
@@ -519,7 +568,11 @@ FileLookup lookUpValue(const std::string& hostPath, const std::vector<std::vecto
     std::size_t open = keys.size(); // keys whose first section has not been read yet
     std::size_t current = kNone;    // the key whose section is being read
     bool pending = false;           // `line` holds a line still to be handled
-    while (open > 0 && (pending || reader.next(line, tooLong))) {
+    while (open > 0) {
+        // Outside the sections asked for, only key lines matter.
+        if (!pending &&
+            ((current == kNone && !reader.skipToLineStarting('[')) || !reader.next(line, tooLong)))
+            break;
         pending = false;
         if (tooLong || line.empty()) continue;
         if (line.front() == '[') {
@@ -527,6 +580,7 @@ FileLookup lookUpValue(const std::string& hostPath, const std::vector<std::vecto
                 current = kNone;
                 if (--open == 0) break;
             }
+            if (!mayName(line, keys)) continue;
             const auto name = parseKeyLine(line);
             if (!name) continue;
             // Wine never writes a key twice; in a file edited by hand the first

@@ -65,8 +65,11 @@ struct FileHeader {
     bool win64 = false; // "#arch=win64": the prefix keeps a separate 32-bit view
 };
 
-// Reads only the header lines, up to the first key.
-FileHeader readHeader(const std::string& hostPath);
+// A bound on the bytes read from a file: none.
+inline constexpr std::uint64_t kWholeFile = UINT64_MAX;
+
+// Reads only the header lines, up to the first key, and no more than `maxBytes`.
+FileHeader readHeader(const std::string& hostPath, std::uint64_t maxBytes = kWholeFile);
 
 struct FileLookup {
     bool loaded = false;         // the file opened and carries Wine's header
@@ -78,7 +81,8 @@ struct FileLookup {
 // components given here. The file is read line by line with bounded lines, and
 // the pass ends as soon as every key's section has been read, so a file of any
 // size or content gives an answer (at worst "not found") in one linear read.
+// Nothing after the first `maxBytes` bytes is read: a key beyond them is not found.
 FileLookup lookUpValue(const std::string& hostPath, const std::vector<std::vector<std::string>>& keys,
-                       std::string_view valueName);
+                       std::string_view valueName, std::uint64_t maxBytes = kWholeFile);
 
 } // namespace platform::wine
