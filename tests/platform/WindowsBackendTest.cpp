@@ -3,6 +3,7 @@
 // only the Windows backend does (attributes set with SetFileAttributes, the
 // named mutex, the registry views, FindWindow and WM_CLOSE).
 #include "platform/Error.h"
+#include "platform/FileAccess.h"
 #include "platform/FileSystem.h"
 #include "platform/Ini.h"
 #include "platform/Path.h"
@@ -11,6 +12,7 @@
 #include "platform/ReplaceFile.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowFinder.h"
+#include "platform/win/WideText.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -295,6 +297,64 @@ TEST(FileOperationsWin, CopyIntoAMissingFolderFails) {
     EXPECT_FALSE(copyFile(dir / "storm.env", dir / "Missing\\rain.env", false));
     EXPECT_FALSE(copyFile(dir / "storm.env", "", false));
     EXPECT_FALSE(copyFile(dir / "storm.env", dir / "Folder\\", false));
+}
+
+// --- Why a file cannot be changed, told beforehand -----------------------------
+
+std::string systemWords(DWORD error) {
+    wchar_t buffer[512] = {};
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, buffer, 512,
+                   nullptr);
+    std::wstring text = buffer;
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
+        text.pop_back();
+    return win::narrow(text);
+}
+
+TEST(FileAccessWin, RefusalsGiveTheSystemsOwnWords) {
+    TempFolder dir;
+    dir.write("rain.env", "original");
+    dir.write("locked.env", "locked", FILE_ATTRIBUTE_READONLY);
+    dir.write("held.sms", "held");
+    dir.mkdir("Textures");
+    // The simulator holds a file it reads without sharing it.
+    HANDLE held = CreateFileW(win::wide(dir / "held.sms").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    struct Case {
+        const char* name;
+        std::string path;
+        Access access;
+        DWORD error; // 0: no refusal
+        bool notAFile;
+    };
+    const Case cases[] = {
+        {"writable file", dir / "rain.env", Access::Replace, 0, false},
+        {"readable file", dir / "rain.env", Access::Read, 0, false},
+        {"folder takes a file", dir / "Textures", Access::AddFile, 0, false},
+        {"new file in a folder", dir / "Textures\\new.ace", Access::Replace, 0, false},
+        {"read-only file", dir / "locked.env", Access::Replace, ERROR_ACCESS_DENIED, false},
+        {"file held open", dir / "held.sms", Access::Replace, ERROR_SHARING_VIOLATION, false},
+        {"missing file", dir / "missing.env", Access::Read, ERROR_FILE_NOT_FOUND, false},
+        {"folder as a file", dir / "Textures", Access::Read, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto refusal = whyRefused(c.path, c.access);
+        if (!c.error && !c.notAFile) {
+            EXPECT_FALSE(refusal) << refusal->reason;
+            continue;
+        }
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->notAFile, c.notAFile);
+        if (c.error) {
+            EXPECT_EQ(refusal->reason, systemWords(c.error));
+        }
+        // The read-only attribute binds an administrator as well: no rights would help.
+        EXPECT_FALSE(refusal->accessDenied);
+    }
+    CloseHandle(held);
+    EXPECT_EQ(dir.names().size(), 4u) << "a look left a file behind";
 }
 
 TEST(FileOperationsWin, DeleteRemovesOneWritableFileOnly) {

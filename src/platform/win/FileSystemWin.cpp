@@ -156,8 +156,11 @@ bool copyFile(std::string_view from, std::string_view to, bool failIfExists, boo
     // read-only or hidden file even when asked to replace it.
     if (const auto existing = attributesOf(*destination)) {
         if (failIfExists ||
-            (*existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)))
+            (*existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN))) {
+            // The reason CopyFile itself would give.
+            SetLastError(failIfExists ? ERROR_FILE_EXISTS : ERROR_ACCESS_DENIED);
             return false;
+        }
     }
     // CopyFile gives the staged file the source's data, attributes and times.
     // A source that another program holds open without sharing cannot be
