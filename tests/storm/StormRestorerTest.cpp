@@ -57,12 +57,15 @@ TEST_F(StormRestorerTest, RestoresInTheirOrderAndRemovesTheJournalLast) {
     EXPECT_FALSE(journalExists());
 }
 
-TEST_F(StormRestorerTest, StormNamesThatExistedBeforeAreDeletedAllTheSame) {
+TEST_F(StormRestorerTest, StormNamesThatExistedBeforeArePlayersOwnAndStay) {
     fx.addRoute("Zonnedal", {"rain.env"});
     fx.dir.write("MSTS/SOUND/ZKT_Onweer1.wav", "there before");
+    fx.dir.write("MSTS/Routes/Zonnedal/Envfiles/Textures/ZKT_snowsky.ace", "there before");
     const auto journal = installed("Zonnedal", {"rain.env"}, false);
     ASSERT_TRUE(restore(journal).complete());
-    EXPECT_FALSE(fs::exists(fx.simFile("SOUND/ZKT_Onweer1.wav")));
+    EXPECT_EQ(readFile(fx.simFile("SOUND/ZKT_Onweer1.wav")), "there before");
+    EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/Textures/ZKT_snowsky.ace")), "there before");
+    EXPECT_FALSE(fs::exists(fx.simFile("SOUND/ZKT_Onweer2.wav")));
 }
 
 TEST_F(StormRestorerTest, ACopyBackThatFailsKeepsTheStormOnRecordUntilItSucceeds) {

@@ -63,7 +63,13 @@ InstallResult StormInstaller::install(const StormRecord& record) {
         journal.rainEnvExisted.push_back(m_files.fileExists(f.target));
     for (std::size_t i = 0; i < 2; ++i)
         journal.rainSoundExisted[i] = m_files.fileExists(plan.soundSources[i].target);
-    // On the disk before the first texture or sound is added, so that no power cut leaves them unrecorded.
+    // Only what the simulator lacks now is the storm's to add, and later to delete: a texture or sound of
+    // the player's own under a storm name is never touched. On the disk before the first one is added, so
+    // that no forced end leaves an added file unrecorded.
+    for (const AddedFile& f : plan.textures)
+        if (!m_files.fileExists(f.target)) journal.addedTextures.push_back(f.name);
+    for (const AddedFile& f : plan.thunderSounds)
+        if (!m_files.fileExists(f.target)) journal.addedSounds.push_back(f.name);
     const auto text = journal.toText();
     if (!text || !m_files.writeFileAtomically(journalFile, *text, true))
         return {InstallOutcome::BackupFailed, journal};
@@ -84,15 +90,16 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     if (!backupsMatch(envFiles, journal.rainEnvExisted)) return undo(plan, journal);
     if (!reached(Step::VerifyRainEnvBackups)) return interrupted(journal);
 
-    // Storm textures and sounds never overwrite what is there.
+    // Storm textures and sounds never overwrite what is there; one that could not be added is not the
+    // storm's.
     for (std::size_t i = 0; i < plan.textures.size(); ++i) {
-        if (m_files.copyFile(plan.textures[i].source, plan.textures[i].target, true, false))
-            journal.addedTextures.push_back(plan.textures[i].name);
+        if (!m_files.copyFile(plan.textures[i].source, plan.textures[i].target, true, false))
+            std::erase(journal.addedTextures, plan.textures[i].name);
         if (!reached(Step::CopyTexture, i)) return interrupted(journal);
     }
     for (std::size_t i = 0; i < plan.thunderSounds.size(); ++i) {
-        if (m_files.copyFile(plan.thunderSounds[i].source, plan.thunderSounds[i].target, true, false))
-            journal.addedSounds.push_back(plan.thunderSounds[i].name);
+        if (!m_files.copyFile(plan.thunderSounds[i].source, plan.thunderSounds[i].target, true, false))
+            std::erase(journal.addedSounds, plan.thunderSounds[i].name);
         if (!reached(Step::CopyThunderSound, i)) return interrupted(journal);
     }
 

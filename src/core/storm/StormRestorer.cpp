@@ -39,11 +39,11 @@ RestoreResult StormRestorer::restore(const StormJournal& journal) {
         for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i)
             if (!putBack(plan.rainEnvFiles[i].target, plan.rainEnvFiles[i].backup, journal.rainEnvExisted[i]))
                 result.notRestored.push_back(plan.rainEnvFiles[i].target);
-    // Deleted whether or not this storm brought them; a name it did bring must go.
+    // Only what this storm added: a file under a storm name that was there before is the player's.
     for (const AddedFile& f : plan.textures)
-        remove(f.target, listed(journal.addedTextures, f.name), result);
+        if (listed(journal.addedTextures, f.name)) remove(f.target, result);
     for (const AddedFile& f : plan.thunderSounds)
-        remove(f.target, listed(journal.addedSounds, f.name), result);
+        if (listed(journal.addedSounds, f.name)) remove(f.target, result);
     if (replaced)
         for (std::size_t i = 0; i < 2; ++i)
             if (!putBack(plan.soundSources[i].target, plan.soundSources[i].backup,
@@ -68,9 +68,9 @@ bool StormRestorer::putBack(const std::string& target, const std::string& backup
     return m_files.sameContents(backup, target);
 }
 
-void StormRestorer::remove(const std::string& target, bool added, RestoreResult& result) {
+void StormRestorer::remove(const std::string& target, RestoreResult& result) {
     m_files.deleteFile(target, true);
-    if (added && m_files.fileExists(target)) result.notRestored.push_back(target);
+    if (m_files.fileExists(target)) result.notRestored.push_back(target);
 }
 
 KeptAside keepAside(StormFiles& files, const std::string& programFolder, const std::string& stamp) {
