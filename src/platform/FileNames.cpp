@@ -4,7 +4,9 @@
 #include "platform/Path.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
+#include <string>
 
 namespace platform {
 namespace {
@@ -94,6 +96,24 @@ bool isSingleEntryName(std::string_view name) {
     return std::none_of(name.begin(), name.end(), [](char c) {
         return static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '\\' || c == '/' || c == ':';
     });
+}
+
+bool isReservedDeviceName(std::string_view name) {
+    std::string base(name.substr(0, name.find('.')));
+    while (!base.empty() && base.back() == ' ')
+        base.pop_back();
+    for (char& c : base)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" ||
+        base == "CONOUT$")
+        return true;
+    return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+
+bool isWindowsEntryName(std::string_view name) {
+    return isSingleEntryName(name) && name.find_first_of("\"<>?*|") == std::string_view::npos &&
+           name.back() != ' ' && name.back() != '.' && !isReservedDeviceName(name);
 }
 
 } // namespace platform
