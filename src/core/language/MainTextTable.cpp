@@ -41,7 +41,7 @@ const std::array<MainTextRow, 27> kMainTextTable = {{
      "Wilt u \"Nevora nu afsluiten?"},
 }};
 
-const std::array<MainTextRow, 5> kNewerTextRows = {{
+const std::array<MainTextRow, 6> kNewerTextRows = {{
     {"Meldingen", "Backup_fout", T::Held, &MainTexts::backupFailed,
      "Er kon geen reservekopie worden gemaakt van de bestanden van Train Simulator. "
      "Het onweer is niet geplaatst en er is niets gewijzigd."},
@@ -59,5 +59,7 @@ const std::array<MainTextRow, 5> kNewerTextRows = {{
     {"Meldingen", "Bewaren_fout", T::Held, &MainTexts::keepAsideFailed,
      "De reservekopieën konden niet apart worden gezet. Het onweer blijft geplaatst en er is niets "
      "verwijderd. De reservekopieën staan in:"},
+    {"Meldingen", "Ouder_onweer", T::Held, &MainTexts::olderStormWaits,
+     "Er is ook een ouder onweer geplaatst. Eerst wordt het laatst geplaatste onweer hersteld, daarna het oudere. De gegevens van het oudere onweer blijven bewaard in:"},
 }};
 // clang-format on

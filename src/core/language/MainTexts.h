@@ -25,4 +25,5 @@ struct MainTexts {
     std::string journalDamaged;    // the journal of an installed storm cannot be read
     std::string stormElsewhere;    // the storm is installed in a simulator folder that is not there now
     std::string keepAsideFailed;   // the back-ups of a storm given up on could not be set aside
+    std::string olderStormWaits;   // an older storm waits on record behind the one resumed
 };
