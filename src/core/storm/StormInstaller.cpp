@@ -53,6 +53,9 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     journal.record = record;
     // Where the storm really goes, so that restoring finds it even when the folder text later leads
     // elsewhere.
+    // The back-up folder is the data folder's own; one that went missing is made again, on the disk, before
+    // the bounds are judged and the back-ups are taken in it.
+    if (!platform::folderExists(plan.backupFolder)) m_files.createDirectory(plan.backupFolder, true);
     const auto location = platform::resolvedPath(record.simulatorFolder);
     if (!location || pathOutsideBounds(plan)) return {InstallOutcome::Refused, journal};
     journal.simulatorLocation = *location;
