@@ -98,6 +98,19 @@ bool isSingleEntryName(std::string_view name) {
     });
 }
 
+bool isTemporaryFileName(std::string_view name) {
+    constexpr std::string_view prefix = ".brontara-", suffix = ".tmp";
+    if (!name.starts_with(prefix) || !name.ends_with(suffix)) return false;
+    const std::string_view numbers = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const auto dash = numbers.find('-');
+    const auto digits = [](std::string_view text) {
+        return !text.empty() &&
+               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return dash != std::string_view::npos && digits(numbers.substr(0, dash)) &&
+           digits(numbers.substr(dash + 1));
+}
+
 bool isReservedDeviceName(std::string_view name) {
     std::string base(name.substr(0, name.find('.')));
     while (!base.empty() && base.back() == ' ')

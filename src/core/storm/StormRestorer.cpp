@@ -3,6 +3,7 @@
 
 #include "core/storm/StormBounds.h"
 #include "core/storm/StormPlan.h"
+#include "platform/FileNames.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
@@ -50,6 +51,8 @@ RestoreResult StormRestorer::restore(const StormJournal& journal) {
                          journal.rainSoundExisted[i]))
                 result.notRestored.push_back(plan.soundSources[i].target);
 
+    removeTemporaryFiles(plan);
+
     // Every change above is on the disk: a power cut after this still finds each file put back.
     if (result.complete()) {
         m_files.deleteFile(plan.journal, true);
@@ -66,6 +69,17 @@ bool StormRestorer::putBack(const std::string& target, const std::string& backup
     // Judged by the result: a read-only file the storm could not replace is already as it was.
     m_files.copyFile(backup, target, false, true);
     return m_files.sameContents(backup, target);
+}
+
+void StormRestorer::removeTemporaryFiles(const StormPlan& plan) {
+    // A copy cut short by a forced end leaves its data under a temporary name; only those in the storm's
+    // own folders go, and only by that name.
+    for (const std::string& folder :
+         {plan.envfilesFolder, plan.envfilesFolder + "\\Textures", plan.soundFolder})
+        for (const platform::FindEntry& entry :
+             platform::findFiles(folder + "\\.brontara-*.tmp", platform::AnyFile))
+            if (platform::isTemporaryFileName(entry.name))
+                m_files.deleteFile(folder + "\\" + entry.name, false);
 }
 
 void StormRestorer::remove(const std::string& target, RestoreResult& result) {

@@ -2,6 +2,7 @@
 #pragma once
 #include "core/storm/StormFiles.h"
 #include "core/storm/StormJournal.h"
+#include "core/storm/StormPlan.h"
 
 #include <string>
 #include <vector>
@@ -35,6 +36,7 @@ class StormRestorer {
   private:
     bool putBack(const std::string& target, const std::string& backup, bool existed);
     void remove(const std::string& target, RestoreResult& result);
+    void removeTemporaryFiles(const StormPlan& plan);
 
     StormFiles& m_files;
     std::string m_programFolder;
