@@ -41,7 +41,7 @@ const std::array<MainTextRow, 27> kMainTextTable = {{
      "Wilt u \"Nevora nu afsluiten?"},
 }};
 
-const std::array<MainTextRow, 6> kNewerTextRows = {{
+const std::array<MainTextRow, 9> kNewerTextRows = {{
     {"Meldingen", "Backup_fout", T::Held, &MainTexts::backupFailed,
      "Er kon geen reservekopie worden gemaakt van de bestanden van Train Simulator. "
      "Het onweer is niet geplaatst en er is niets gewijzigd."},
@@ -60,6 +60,10 @@ const std::array<MainTextRow, 6> kNewerTextRows = {{
      "De reservekopieën konden niet apart worden gezet. Het onweer blijft geplaatst en er is niets "
      "verwijderd. De reservekopieën staan in:"},
     {"Meldingen", "Ouder_onweer", T::Held, &MainTexts::olderStormWaits,
-     "Er is ook een ouder onweer geplaatst. Eerst wordt het laatst geplaatste onweer hersteld, daarna het oudere. De gegevens van het oudere onweer blijven bewaard in:"},
+     "Er is ook een ouder onweer geplaatst. Eerst wordt het laatst geplaatste onweer hersteld, daarna het "
+     "oudere. De gegevens van het oudere onweer blijven bewaard in:"},
+    {"Meldingen", "Knop_ja", T::Held, &MainTexts::yesButton, "Ja"},
+    {"Meldingen", "Knop_nee", T::Held, &MainTexts::noButton, "Nee"},
+    {"Meldingen", "Knop_ok", T::Held, &MainTexts::okButton, "OK"},
 }};
 // clang-format on

@@ -26,4 +26,7 @@ struct MainTexts {
     std::string stormElsewhere;    // the storm is installed in a simulator folder that is not there now
     std::string keepAsideFailed;   // the back-ups of a storm given up on could not be set aside
     std::string olderStormWaits;   // an older storm waits on record behind the one resumed
+    std::string yesButton;         // the Yes button of every question
+    std::string noButton;          // the No button of every question
+    std::string okButton;          // the OK button of every box
 };
