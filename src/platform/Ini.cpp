@@ -38,7 +38,7 @@ std::string defaultResult(std::string_view defaultValue) {
 }
 
 [[noreturn]] void refuse(std::string_view file) {
-    throw AppError("Unable to write to " + std::string(file));
+    throw AppError("Unable to write to " + shownPath(file));
 }
 
 } // namespace

@@ -33,11 +33,6 @@ std::string timeStamp() {
     return text;
 }
 
-// A path as the user finds it on this machine.
-std::string shownPath(const std::string& path) {
-    return platform::toHostPath(path).value_or(path);
-}
-
 const char* const kSiblingTitle = "Nevora";
 
 } // namespace
@@ -145,11 +140,12 @@ void StormController::restore() {
             // Enter or Escape keeps it.
             std::string paths;
             for (const std::string& path : result.notRestored)
-                paths += (paths.empty() ? "" : "\n") + shownPath(path);
+                paths += (paths.empty() ? "" : "\n") + platform::shownPath(path);
             if (!m_boxes.askYesNo(m_texts.restoreIncomplete, m_texts.warningTitle, paths, true)) return;
             const KeptAside kept = keepAside(files(), m_journalHome, timeStamp());
             if (!kept.complete) {
-                m_boxes.showError(m_texts.keepAsideFailed, m_texts.errorTitle, shownPath(kept.backups));
+                m_boxes.showError(m_texts.keepAsideFailed, m_texts.errorTitle,
+                                  platform::shownPath(kept.backups));
                 return;
             }
         }
@@ -161,7 +157,7 @@ void StormController::restore() {
 }
 
 void StormController::showWhereTheStormIs(const std::string& simulatorFolder) {
-    m_boxes.showError(m_texts.stormElsewhere, m_texts.errorTitle, shownPath(simulatorFolder));
+    m_boxes.showError(m_texts.stormElsewhere, m_texts.errorTitle, platform::shownPath(simulatorFolder));
 }
 
 void StormController::resumeFromJournal() {
@@ -176,7 +172,7 @@ void StormController::resumeFromJournal() {
         if (platform::lastWriteTime(journalPath(homes[1])) > platform::lastWriteTime(journalPath(homes[0])))
             std::swap(homes[0], homes[1]);
         m_boxes.showInformation(m_texts.olderStormWaits, m_texts.warningTitle,
-                                shownPath(journalPath(homes[1])));
+                                platform::shownPath(journalPath(homes[1])));
     }
     const std::string& dataHome = homes[0];
     const std::string path = journalPath(dataHome);
@@ -186,7 +182,7 @@ void StormController::resumeFromJournal() {
         // Nothing can be restored from it; it and the back-ups are kept for the player.
         const KeptAside kept = keepAside(files(), dataHome, timeStamp());
         m_boxes.showError(m_texts.journalDamaged, m_texts.errorTitle,
-                          shownPath(kept.complete ? kept.folder : path));
+                          platform::shownPath(kept.complete ? kept.folder : path));
         return;
     }
     m_journal = *journal;
