@@ -77,6 +77,14 @@ void writeString(std::string_view file, std::string_view section, std::string_vi
     if (!written) refuse(file);
 }
 
+std::optional<std::string> storedForm(std::string_view value) {
+    for (const std::string& text : {std::string(value), "\"" + std::string(value) + "\""}) {
+        const auto bytes = detail::withValue({}, "S", "K", text);
+        if (bytes && detail::findValue(*bytes, "S", "K") == value) return text;
+    }
+    return std::nullopt;
+}
+
 bool readBool(std::string_view file, std::string_view section, std::string_view key, bool defaultValue) {
     const auto number = detail::profileInteger(readString(file, section, key, ""));
     return number ? *number != 0 : defaultValue;
