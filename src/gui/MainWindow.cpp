@@ -431,6 +431,7 @@ void MainWindow::checkBuiltInLanguageItem() {
 }
 
 void MainWindow::languageApplied(const std::string& language) {
+    m_context.platform.setButtonCaptions({texts().yesButton, texts().noButton, texts().okButton});
     // A screen reader names the route box after its group and the report after its heading.
     m_routeBox->setAccessibleName(captionWithoutAccessKey(m_routeGroup->title().toStdString()));
     m_report->setAccessibleName(QString::fromStdString(texts().reportHeading));

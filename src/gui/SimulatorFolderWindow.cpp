@@ -80,6 +80,7 @@ void SimulatorFolderWindow::applyTexts(const LocationTexts& texts) {
     m_notFoundText = texts.notFoundText;
     m_foundText = texts.foundText;
     m_foundTitle = texts.foundTitle;
+    m_unstorableText = texts.unstorableText;
     // Another language's captions may be longer than the Dutch ones the
     // controls are sized for: they get room or a smaller font, never a cut.
     fitWrappedText(m_explanationLabel);
@@ -156,6 +157,11 @@ void SimulatorFolderWindow::confirmFolder() {
     checkTrainExe(trainExePathIn(folderText()));
     if (m_trainExeMissing == 1) {
         MessageBoxes(m_context.platform).showError(m_notFoundText, m_errorTitle);
+        return;
+    }
+    // Found, but a folder the settings file would read back otherwise is lost at the next start.
+    if (!settings::canStoreSimulatorFolder(folderText())) {
+        MessageBoxes(m_context.platform).showError(m_unstorableText, m_errorTitle);
         return;
     }
     MessageBoxes(m_context.platform).showInformation(m_foundText, m_foundTitle);

@@ -59,6 +59,7 @@ class SimulatorFolderWindow : public QDialog {
     std::string m_notFoundText;
     std::string m_foundText;
     std::string m_foundTitle;
+    std::string m_unstorableText;
 
     AppContext& m_context;
 };

@@ -77,13 +77,8 @@ bool folderExists(std::string_view windowsPath) {
 
 std::optional<std::string> readWholeFile(std::string_view path) {
     const auto host = toHostPath(path);
-    std::error_code ec;
-    if (!host || !fs::is_regular_file(fileSystemPath(*host), ec)) return std::nullopt;
-    std::ifstream in(fileSystemPath(*host), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return content;
+    if (!host) return std::nullopt;
+    return detail::readRegularFile(*host);
 }
 
 bool writeWholeFile(std::string_view path, std::string_view content, bool durable) {
@@ -95,24 +90,17 @@ bool writeWholeFile(std::string_view path, std::string_view content, bool durabl
 }
 
 bool sameContents(std::string_view a, std::string_view b) {
-    const auto hostA = toHostPath(a);
-    const auto hostB = toHostPath(b);
+    const auto contentA = readWholeFile(a);
+    return contentA && contentA == readWholeFile(b);
+}
+
+std::optional<long long> lastWriteTime(std::string_view path) {
+    const auto host = toHostPath(path);
     std::error_code ec;
-    if (!hostA || !hostB) return false;
-    const fs::path pathA = fileSystemPath(*hostA), pathB = fileSystemPath(*hostB);
-    if (!fs::is_regular_file(pathA, ec) || !fs::is_regular_file(pathB, ec)) return false;
-    const auto size = fs::file_size(pathA, ec);
-    if (ec || size != fs::file_size(pathB, ec) || ec) return false;
-    std::ifstream inA(pathA, std::ios::binary), inB(pathB, std::ios::binary);
-    if (!inA || !inB) return false;
-    std::array<char, 1 << 16> bufferA, bufferB;
-    while (inA && inB) {
-        inA.read(bufferA.data(), bufferA.size());
-        inB.read(bufferB.data(), bufferB.size());
-        if (inA.gcount() != inB.gcount() || inA.bad() || inB.bad()) return false;
-        if (!std::equal(bufferA.begin(), bufferA.begin() + inA.gcount(), bufferB.begin())) return false;
-    }
-    return inA.eof() && inB.eof();
+    if (!host) return std::nullopt;
+    const auto written = fs::last_write_time(fileSystemPath(*host), ec);
+    if (ec) return std::nullopt;
+    return static_cast<long long>(written.time_since_epoch().count());
 }
 
 bool moveEntry(std::string_view from, std::string_view to) {

@@ -4,7 +4,9 @@
 #include "platform/Path.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
+#include <string>
 
 namespace platform {
 namespace {
@@ -94,6 +96,37 @@ bool isSingleEntryName(std::string_view name) {
     return std::none_of(name.begin(), name.end(), [](char c) {
         return static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '\\' || c == '/' || c == ':';
     });
+}
+
+bool isTemporaryFileName(std::string_view name) {
+    constexpr std::string_view prefix = ".brontara-", suffix = ".tmp";
+    if (!name.starts_with(prefix) || !name.ends_with(suffix)) return false;
+    const std::string_view numbers = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const auto dash = numbers.find('-');
+    const auto digits = [](std::string_view text) {
+        return !text.empty() &&
+               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return dash != std::string_view::npos && digits(numbers.substr(0, dash)) &&
+           digits(numbers.substr(dash + 1));
+}
+
+bool isReservedDeviceName(std::string_view name) {
+    std::string base(name.substr(0, name.find('.')));
+    while (!base.empty() && base.back() == ' ')
+        base.pop_back();
+    for (char& c : base)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" ||
+        base == "CONOUT$")
+        return true;
+    return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+
+bool isWindowsEntryName(std::string_view name) {
+    return isSingleEntryName(name) && name.find_first_of("\"<>?*|") == std::string_view::npos &&
+           name.back() != ' ' && name.back() != '.' && !isReservedDeviceName(name);
 }
 
 } // namespace platform

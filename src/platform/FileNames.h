@@ -23,4 +23,19 @@ bool hasWildcards(std::string_view pattern);
 // a folder, lead somewhere else.
 bool isSingleEntryName(std::string_view name);
 
+// True when the name is one that the file operations give a file while it is
+// being written (".brontara-<process>-<number>.tmp"): what a forced end left
+// behind under such a name is Brontara's own and may go.
+bool isTemporaryFileName(std::string_view name);
+
+// True when the name is one of the devices Windows keeps in every folder
+// (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, CONIN$, CONOUT$), with or
+// without an extension and in any letter case: opening it opens the device.
+bool isReservedDeviceName(std::string_view name);
+
+// True when Windows can hold the name as it is: a single entry name without
+// any of " < > ? * |, not ending in a blank or a dot, and not a device name.
+// Linux allows such names; the simulator, a Windows program, cannot use them.
+bool isWindowsEntryName(std::string_view name);
+
 } // namespace platform

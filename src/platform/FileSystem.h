@@ -75,7 +75,15 @@ bool liesInside(std::string_view windowsPath, const std::string& resolvedFolder,
 // True when the path names a folder (of any attributes).
 bool folderExists(std::string_view windowsPath);
 
-// The whole content of a file; nothing when it is missing, a folder, or cannot be read.
+// Nothing when the path names a regular file (a link counts as what it leads
+// to); else why not, in the system's words ("Is a named pipe", "No such file
+// or directory", ...). Nothing is opened that could block or act: a named
+// pipe, a device, a socket. Every copy, read and comparison here opens only
+// regular files, checked again on the open handle.
+std::optional<std::string> whyNotRegularFile(std::string_view path);
+
+// The whole content of a regular file; nothing when it is missing, not a
+// regular file, or cannot be read.
 std::optional<std::string> readWholeFile(std::string_view path);
 
 // Writes a file whole or not at all, through a temporary name in its folder.
@@ -84,6 +92,10 @@ bool writeWholeFile(std::string_view path, std::string_view content, bool durabl
 
 // True when both paths name files that can be read and hold the same bytes.
 bool sameContents(std::string_view a, std::string_view b);
+
+// When a file was last written, in a count that orders the files of one
+// machine; nothing when it is missing.
+std::optional<long long> lastWriteTime(std::string_view path);
 
 // Gives a file or folder a new name that does not exist yet.
 bool moveEntry(std::string_view from, std::string_view to);

@@ -38,7 +38,7 @@ std::string defaultResult(std::string_view defaultValue) {
 }
 
 [[noreturn]] void refuse(std::string_view file) {
-    throw AppError("Unable to write to " + std::string(file));
+    throw AppError("Unable to write to " + shownPath(file));
 }
 
 } // namespace
@@ -75,6 +75,14 @@ void writeString(std::string_view file, std::string_view section, std::string_vi
         *host, platform::detail::IfExists::Replace, std::nullopt,
         [&](const platform::detail::ContentSink& put) { return put(*updated); });
     if (!written) refuse(file);
+}
+
+std::optional<std::string> storedForm(std::string_view value) {
+    for (const std::string& text : {std::string(value), "\"" + std::string(value) + "\""}) {
+        const auto bytes = detail::withValue({}, "S", "K", text);
+        if (bytes && detail::findValue(*bytes, "S", "K") == value) return text;
+    }
+    return std::nullopt;
 }
 
 bool readBool(std::string_view file, std::string_view section, std::string_view key, bool defaultValue) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ std::string readString(std::string_view file, std::string_view section, std::str
 // other text that would not read back.
 void writeString(std::string_view file, std::string_view section, std::string_view key,
                  std::string_view value);
+
+// The text to write so that a read gives back exactly this value: the value
+// itself, or the value in quotes, which keep its outer blanks; nothing when
+// no text can (a value longer than the read's 1023 characters, a line break).
+std::optional<std::string> storedForm(std::string_view value);
 
 // Reads the value as an integer ("0x"/"0X" with more than two characters and
 // a leading "$" mark hexadecimal); not a number gives the default; true when

@@ -21,6 +21,11 @@ namespace platform {
 // ends at a NUL character.
 std::optional<std::string> toHostPath(std::string_view windowsPath);
 
+// A path as the system writes it, for the player to read in a box: the host
+// path on Linux (one kind of separator), backslashes throughout on Windows.
+// A text that names no host path is shown as it is.
+std::string shownPath(std::string_view windowsPath);
+
 // The host path as the standard library's file functions take it. The host
 // path is UTF-8 on Windows (the library would read a plain char text in the
 // ANSI code page) and the file system's own bytes on Linux.

@@ -32,6 +32,13 @@ inline constexpr int Yes = 6;
 inline constexpr int No = 7;
 } // namespace answer
 
+// What the buttons of a message box read, in the program's language (built in: Dutch).
+struct ButtonCaptions {
+    std::string yes = "Ja";
+    std::string no = "Nee";
+    std::string ok = "OK";
+};
+
 // Every interaction that blocks on the user or reaches outside the program's
 // files goes through here, so that tests can replace it with a scripted double.
 class Platform {
@@ -57,6 +64,13 @@ class Platform {
     // Starts the program again with administrator rights, hands the single-instance claim to the new
     // instance and ends this one; false, with everything as it was, when the start was refused.
     virtual bool restartAsAdministrator() = 0;
+
+    // The captions every later message box gives its buttons.
+    void setButtonCaptions(ButtonCaptions captions) { m_buttonCaptions = std::move(captions); }
+    const ButtonCaptions& buttonCaptions() const { return m_buttonCaptions; }
+
+  private:
+    ButtonCaptions m_buttonCaptions;
 };
 
 } // namespace platform

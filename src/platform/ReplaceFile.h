@@ -25,6 +25,10 @@ enum class IfExists { Replace, Fail };
 bool replaceFile(const std::string& hostPath, IfExists ifExists, std::optional<unsigned> permissions,
                  const std::function<bool(const ContentSink&)>& fill, bool durable = false);
 
+// The whole content of the regular file at a host path, read without blocking
+// on anything else that has a name; nothing when it cannot be read.
+std::optional<std::string> readRegularFile(const std::string& hostPath);
+
 // Puts the entries of the folder that holds a host path on the disk, so that a
 // name just created, renamed or removed there survives a power cut.
 bool syncParentFolder(const std::string& hostPath);

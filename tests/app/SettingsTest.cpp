@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/program/Settings.h"
 #include "platform/Error.h"
+#include "platform/Path.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +61,7 @@ TEST_F(SettingsFile, AWriteWithoutTheDumpFolderRaisesTheWriteError) {
         settings::writeLanguage(missing, "Nederlands");
         FAIL() << "the write succeeded without its folder";
     } catch (const platform::AppError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + missing.settingsFile());
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + platform::shownPath(missing.settingsFile()));
     }
 }
 

@@ -2,6 +2,7 @@
 // Start-up as a whole: the windows in order, and a data folder that cannot be written.
 #include "app/Startup.h"
 #include "gui/MainWindow.h"
+#include "platform/Path.h"
 #include "support/Controls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
@@ -29,7 +30,8 @@ TEST(Startup, WithoutADataFolderTheWriteErrorIsShownAndStartUpGoesOn) {
     EXPECT_EQ(platform.modalDialogs, (std::vector<std::string>{"language_form", "Locatie_form"}));
     ASSERT_FALSE(platform.boxes.empty());
     EXPECT_EQ(platform.boxes[0],
-              (Box{"Unable to write to " + context.folders.settingsFile() + ".", "Brontara", 16}));
+              (Box{"Unable to write to " + platform::shownPath(context.folders.settingsFile()) + ".",
+                   "Brontara", 16}));
     // The built-in texts were set before the write failed: the main window is usable.
     windows.main->show();
     EXPECT_EQ(control<QComboBox>(windows.main, "RouteBox")->currentText(),

@@ -18,6 +18,7 @@
 #include <optional>
 #include <spawn.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -281,5 +282,41 @@ INSTANTIATE_TEST_SUITE_P(
                     Unwritable{"ImmutableTexturesFolder", "Routes/Zonnedal/Envfiles/Textures", "chattr +i",
                                "chattr -i"}),
     [](const auto& info) { return std::string(info.param.what); });
+
+} // namespace
+
+namespace {
+
+// A named pipe where the simulator has a rain sound source: opening it to back it up would wait for a
+// writer for ever. The press must end within its time in a box, with the simulator as it was.
+TEST_F(StormSigkillTest, ANamedPipeAsARainFileNeverFreezesTheWindow) {
+    Display display;
+    if (display.name().empty()) GTEST_SKIP() << "no X server: " << display.whyNot();
+    const std::string pipe = simulator + "/SOUND/rain_ex.sms";
+    fs::remove(pipe);
+    const auto pristine = snapshot(simulator);
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+
+    auto run = start(display);
+    ASSERT_TRUE(run->started());
+    std::optional<std::string> window;
+    ASSERT_TRUE(waitFor([&] { return (window = display.mainWindow()).has_value(); }, 20s))
+        << "no main window";
+    display.xdotool("windowfocus " + *window);
+    std::this_thread::sleep_for(500ms);
+    display.xdotool("key --clearmodifiers ctrl+a");
+    display.xdotool("type --delay 30 Zonnedal");
+    display.xdotool("key Tab space");
+    EXPECT_TRUE(
+        waitFor([&] { return !display.xdotool("search --onlyvisible --name '^Fout$'").empty(); }, 20s))
+        << "the window stopped answering";
+    EXPECT_TRUE(run->running());
+    // Refused before anything was even backed up.
+    EXPECT_FALSE(fs::exists(program + "/Dump/back_up/Zonnedal/rain.env"));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    fs::remove(pipe);
+    EXPECT_TRUE(snapshot(simulator) == pristine) << "the simulator changed";
+    EXPECT_FALSE(fs::exists(program + "/Dump/storm_journal.ini"));
+}
 
 } // namespace

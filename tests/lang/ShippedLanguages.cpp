@@ -55,6 +55,7 @@ std::vector<Key> keysTheProgramReads() {
         {"Meldingen", "Kan_niet_vinden"},
         {"Meldingen", "Is_Gevonden"},
         {"Meldingen", "Gevonden_Titel"},
+        {"Meldingen", "Map_niet_op_te_slaan"},
         {"About Dlg", "Titel"},
         {"About Dlg", "product"},
         {"About Dlg", "Versie"},

@@ -12,6 +12,7 @@
 #include "gui/LanguageWindow.h"
 #include "platform/Ini.h"
 #include "platform/Path.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -78,6 +79,14 @@ TEST_P(ShippedLanguageGuiTest, StartsInTheStoredLanguageWithEveryTextFromTheFile
             << row.section << "/" << row.key;
     }
     EXPECT_EQ(form->language().texts().backupFailed, read("Meldingen", "Backup_fout"));
+    // Every box's buttons read in the language, as the questions that name them say.
+    const platform::ButtonCaptions& buttons = folder.platform.buttonCaptions();
+    EXPECT_EQ(buttons.yes, read("Meldingen", "Knop_ja"));
+    EXPECT_EQ(buttons.no, read("Meldingen", "Knop_nee"));
+    EXPECT_EQ(buttons.ok, read("Meldingen", "Knop_ok"));
+    const std::string question = read("Meldingen", "Herstel_fout");
+    EXPECT_NE(question.find("(" + buttons.yes + ")"), std::string::npos) << question;
+    EXPECT_NE(question.find("(" + buttons.no + ")"), std::string::npos) << question;
     EXPECT_EQ(folder.setting("Programma", "Taalkeuze"), GetParam().language);
 }
 

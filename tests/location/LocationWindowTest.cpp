@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LocationFixture.h"
+#include "platform/Path.h"
 #include "support/Controls.h"
 
 #include "platform/Platform.h"
@@ -385,6 +386,32 @@ TEST_F(LocationWindow, ALineBreakInTheFolderIsRefusedEvenWhereSuchAFolderExists)
     EXPECT_EQ(settingsBytes(), "[Programma]\nTaalkeuze=Nederlands\n");
 }
 
+TEST_F(LocationWindow, AFolderIsAcceptedOnlyWhenTheSettingsReadItBackExactly) {
+    // Longer than a read of the settings file gives: said so, nothing stored, the window stays.
+    std::string deep = "long";
+    while ((tmp / deep).size() <= 1030)
+        deep += "/" + std::string(200, 'x');
+    const std::string tooLong = makeSimulator(deep);
+    // Blanks at the ends are kept in quotes, and read back.
+    const std::string blanks = makeSimulator(" blanks ");
+    bool visibleAfterRefusal = false;
+    whileShown([&](SimulatorFolderWindow& f) {
+        typeFolder(f, tooLong);
+        press(control<QPushButton>(f, "Button1"));
+        visibleAfterRefusal = f.isVisible();
+        typeFolder(f, blanks);
+        press(control<QPushButton>(f, "Button1"));
+    });
+    create();
+    EXPECT_TRUE(visibleAfterRefusal);
+    EXPECT_EQ(platform.boxes,
+              (std::vector<Box>{{"Deze map kan niet worden opgeslagen: de naam is te lang voor het "
+                                 "instellingenbestand. Kies een andere map.",
+                                 "Fout", mb::Ok | mb::IconError},
+                                {kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
+    EXPECT_EQ(storedFolder(), blanks);
+}
+
 TEST_F(LocationWindow, AnUnreadableFolderIsRefused) {
     if (geteuid() == 0) GTEST_SKIP() << "running as root: folder permissions do not keep root out";
     const std::string sim = makeSimulator("locked");
@@ -446,9 +473,11 @@ TEST_F(LocationWindow, ARefusedSettingsWriteIsReportedAndTheWindowClosesWithNoth
         visibleAfter = f.isVisible();
     });
     create();
-    EXPECT_EQ(platform.boxes, (std::vector<Box>{{"", "", mb::Ok | mb::IconInformation},
-                                                {"Unable to write to " + context.folders.settingsFile() + ".",
-                                                 "Brontara", mb::Ok | mb::IconError}}));
+    EXPECT_EQ(
+        platform.boxes,
+        (std::vector<Box>{{"", "", mb::Ok | mb::IconInformation},
+                          {"Unable to write to " + platform::shownPath(context.folders.settingsFile()) + ".",
+                           "Brontara", mb::Ok | mb::IconError}}));
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_FALSE(visibleAfter);
     EXPECT_FALSE(std::filesystem::exists(tmp / "prog/Dump"));

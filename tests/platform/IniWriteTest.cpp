@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Error.h"
 #include "platform/Ini.h"
+#include "platform/Path.h"
 
 #include "support/TempDir.h"
 
@@ -105,7 +106,7 @@ class IniRefusedWrite : public ::testing::Test {
             writeString(file, section, key, value);
             ADD_FAILURE() << "no error for " << file;
         } catch (const platform::AppError& e) {
-            EXPECT_STREQ(e.what(), ("Unable to write to " + file).c_str());
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + platform::shownPath(file));
         }
         EXPECT_EQ(snapshot(dir.path()), before) << file;
     }

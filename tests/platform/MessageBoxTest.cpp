@@ -3,11 +3,15 @@
 // reflex Enter or Escape gives.
 #include "gui/platform/DesktopPlatform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -15,21 +19,27 @@ struct Seen {
     Qt::TextFormat format = Qt::AutoText;
     QString text;
     bool found = false;
+    std::vector<std::string> buttons; // as they read, sorted
 };
 
 // Shows a box through the platform and, once it is open, notes what it shows and presses a key on it.
-int answerWithKey(const std::string& text, unsigned flags, Qt::Key key, Seen& seen) {
+int answerWithKey(const std::string& text, unsigned flags, Qt::Key key, Seen& seen,
+                  const platform::ButtonCaptions& captions = {}) {
     QTimer timer;
     timer.setInterval(10);
     QObject::connect(&timer, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
         timer.stop();
-        seen = {box->textFormat(), box->text(), true};
+        seen = {box->textFormat(), box->text(), true, {}};
+        for (QAbstractButton* button : box->buttons())
+            seen.buttons.push_back(button->text().toStdString());
+        std::sort(seen.buttons.begin(), seen.buttons.end());
         QTest::keyClick(box, key);
     });
     timer.start();
     platform::DesktopPlatform desktop;
+    desktop.setButtonCaptions(captions);
     return desktop.messageBox(text, "Titel", flags);
 }
 
@@ -72,6 +82,22 @@ TEST(MessageBoxTextTest, TextThatLooksLikeMarkupIsShownExactlyAsStored) {
         ASSERT_TRUE(seen.found);
         EXPECT_EQ(seen.format, Qt::PlainText) << text;
         EXPECT_EQ(seen.text.toStdString(), text);
+    }
+}
+
+TEST(MessageBoxButtonTest, ButtonsReadInTheProgramsLanguage) {
+    struct Case {
+        platform::ButtonCaptions captions;
+        unsigned flags;
+        std::vector<std::string> buttons;
+    };
+    for (const Case& c : {Case{{}, mb::YesNo, {"Ja", "Nee"}}, Case{{}, mb::Ok, {"OK"}},
+                          Case{{"Oui", "Non", "OK"}, mb::YesNo | mb::DefaultButton2, {"Non", "Oui"}},
+                          Case{{"Yes", "No", "Okay"}, mb::Ok | mb::IconError, {"Okay"}}}) {
+        Seen seen;
+        answerWithKey("Vraag?", c.flags, Qt::Key_Escape, seen, c.captions);
+        ASSERT_TRUE(seen.found);
+        EXPECT_EQ(seen.buttons, c.buttons);
     }
 }
 

@@ -461,7 +461,7 @@ TEST(ReplaceFileWin, IniWriteGoesThroughAndRefusesAReadOnlyFile) {
         ini::writeString(ini, "Storm", "Route", "Heuvelland");
         ADD_FAILURE() << "a read-only settings file was written";
     } catch (const AppError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + ini);
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + platform::shownPath(ini));
     }
     EXPECT_EQ(dir.read("All_dat.ini"), "[Storm]\r\nRoute=Zonnedal\r\n");
     EXPECT_THROW(ini::writeString(dir / "Missing\\All_dat.ini", "Storm", "Route", "x"), AppError);

@@ -4,6 +4,7 @@
 // at a vanished simulator or cannot be read; a restore that cannot finish.
 #include "FaultyFiles.h"
 #include "StormWindow.h"
+#include "core/program/DataHome.h"
 #include "core/storm/StormInstaller.h"
 #include "platform/Platform.h"
 
@@ -74,6 +75,9 @@ TEST_F(RecoveryTest, AnEndAfterAnyStepIsRestoredByTheNextStartsWindow) {
         StormFixture run;
         run.addRoute("Heuvelland", {"Heavy_Rain.env", "rain_thunder.env", "winter.env"});
         storm_test::writeSettings(run);
+        // The player's own files under storm names survive every way back.
+        run.dir.write("MSTS/SOUND/ZKT_Onweer1.wav", "the player's own");
+        run.dir.write("MSTS/Routes/Heuvelland/Envfiles/Textures/ZKT_Bliksem.ace", "the player's own");
         const auto before = run.simulatorSnapshot();
         ScriptedPlatform p;
         {
@@ -103,6 +107,70 @@ TEST_F(RecoveryTest, AStormFoundAtStartCannotBeBackedUpOverByASecondOne) {
     EXPECT_EQ(readFile(fx.dumpFile("back_up/Heuvelland/Heavy_Rain.env")),
               StormFixture::original("Heuvelland Heavy_Rain.env"));
     EXPECT_TRUE(second.locked());
+}
+
+// The data home moves when the program folder becomes read-only or writable between two starts.
+class MovedDataHomeTest : public RecoveryTest {
+  protected:
+    MovedDataHomeTest() {
+        fx.addRoute("Zonnedal", {"rain.env"});
+        EXPECT_TRUE(seedDataHome(fx.programFolder(), player));
+    }
+    Folders usingProgramFolder() const { return Folders{fx.programFolder(), "", player}; }
+    Folders usingPlayersFolder() const { return Folders{fx.programFolder(), player, player}; }
+    std::string playerJournal() const { return player + "Dump/storm_journal.ini"; }
+
+    const std::string player = fx.dir.mkdir("player") + "/";
+};
+
+TEST_F(MovedDataHomeTest, AStormIsResumedFromTheDataHomeItWasInstalledIn) {
+    const auto before = fx.simulatorSnapshot();
+    for (const auto& [installed, next] : {std::pair{usingProgramFolder(), usingPlayersFolder()},
+                                          std::pair{usingPlayersFolder(), usingProgramFolder()}}) {
+        SCOPED_TRACE(installed.dataHome());
+        {
+            StormWindow first(installed, platform);
+            first.make("Heuvelland");
+            ASSERT_TRUE(first.locked());
+        }
+        StormWindow again(next, platform);
+        EXPECT_TRUE(again.locked());
+        again.restore();
+        EXPECT_TRUE(again.selecting());
+        EXPECT_EQ(fx.simulatorSnapshot(), before);
+        EXPECT_FALSE(fs::exists(fx.journalFile()));
+        EXPECT_FALSE(fs::exists(playerJournal()));
+    }
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(MovedDataHomeTest, OfTwoStormsTheNewerIsResumedFirstAndTheOlderIsNamedAndKept) {
+    const auto before = fx.simulatorSnapshot();
+    {
+        StormWindow older(usingProgramFolder(), platform);
+        older.make("Heuvelland");
+    }
+    // Out of sight while the newer storm goes in over it, as after a start that did not see it.
+    fs::rename(fx.journalFile(), fx.dir / "older.ini");
+    {
+        StormWindow newer(usingPlayersFolder(), platform);
+        newer.make("Zonnedal");
+    }
+    fs::rename(fx.dir / "older.ini", fx.journalFile());
+    fs::last_write_time(fx.journalFile(), fs::last_write_time(playerJournal()) - std::chrono::hours(1));
+
+    StormWindow w(usingProgramFolder(), platform);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_NE(platform.boxes[0].text.find(withSeparators(fx.journalFile())), std::string::npos)
+        << platform.boxes[0].text;
+    EXPECT_EQ(w->storm().selectedRoute(), "Zonnedal");
+    w.restore();
+    EXPECT_TRUE(w.locked());
+    EXPECT_EQ(w->storm().selectedRoute(), "Heuvelland");
+    w.restore();
+    EXPECT_TRUE(w.selecting());
+    EXPECT_EQ(fx.simulatorSnapshot(), before);
+    EXPECT_EQ(platform.boxes.size(), 1u);
 }
 
 TEST_F(RecoveryTest, ARestoreThatCannotFinishAsksAndNoKeepsTheStorm) {

@@ -135,3 +135,19 @@ TEST(EnvfilesEntryTest, AFolderOrPlainFileCountsAHiddenOneDoesNot) {
 }
 
 } // namespace
+
+#ifndef _WIN32
+namespace {
+
+// Linux lets a folder have a name Windows cannot hold; the simulator could never use such a route.
+TEST(RouteListTest, LeavesOutFoldersWhoseNamesWindowsCannotHold) {
+    TempDir dir;
+    for (const char* name : {"Kust\"lijn", "a<b", "a>b", "wat?", "x:y", "ster*", "pi|jp", "back\\slash",
+                             "punt.", "spatie ", "CON", "lpt1.route", "Heuvelland", "Zon en regen"})
+        dir.mkdir(std::string("Routes/") + name);
+    EXPECT_EQ(storm::listRoutes(dir.path() + "\\Routes"),
+              (std::vector<std::string>{"Heuvelland", "Zon en regen"}));
+}
+
+} // namespace
+#endif

@@ -57,12 +57,36 @@ TEST_F(StormRestorerTest, RestoresInTheirOrderAndRemovesTheJournalLast) {
     EXPECT_FALSE(journalExists());
 }
 
-TEST_F(StormRestorerTest, StormNamesThatExistedBeforeAreDeletedAllTheSame) {
+TEST_F(StormRestorerTest, StormNamesThatExistedBeforeArePlayersOwnAndStay) {
     fx.addRoute("Zonnedal", {"rain.env"});
     fx.dir.write("MSTS/SOUND/ZKT_Onweer1.wav", "there before");
+    fx.dir.write("MSTS/Routes/Zonnedal/Envfiles/Textures/ZKT_snowsky.ace", "there before");
     const auto journal = installed("Zonnedal", {"rain.env"}, false);
     ASSERT_TRUE(restore(journal).complete());
-    EXPECT_FALSE(fs::exists(fx.simFile("SOUND/ZKT_Onweer1.wav")));
+    EXPECT_EQ(readFile(fx.simFile("SOUND/ZKT_Onweer1.wav")), "there before");
+    EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/Textures/ZKT_snowsky.ace")), "there before");
+    EXPECT_FALSE(fs::exists(fx.simFile("SOUND/ZKT_Onweer2.wav")));
+}
+
+TEST_F(StormRestorerTest, PartialCopiesAForcedEndLeftInTheStormsFoldersGoAndNothingElse) {
+    fx.addRoute("Zonnedal", {"rain.env"});
+    fx.addRoute("Heuvelland", {"rain.env"});
+    const auto journal = installed("Zonnedal", {"rain.env"}, false);
+    const std::vector<std::string> ours = {"MSTS/Routes/Zonnedal/Envfiles/.brontara-4711-3.tmp",
+                                           "MSTS/Routes/Zonnedal/Envfiles/Textures/.brontara-4711-9.tmp",
+                                           "MSTS/SOUND/.brontara-815-0.tmp"};
+    const std::vector<std::string> others = {"MSTS/Routes/Heuvelland/Envfiles/.brontara-4711-4.tmp",
+                                             "MSTS/SOUND/.brontara-notes.tmp",
+                                             "MSTS/SOUND/.brontara-1-2.tmp.txt"};
+    for (const auto& name : ours)
+        fx.dir.write(name, "partial copy");
+    for (const auto& name : others)
+        fx.dir.write(name, "not a partial copy");
+    ASSERT_TRUE(restore(journal).complete());
+    for (const auto& name : ours)
+        EXPECT_FALSE(fs::exists(fx.dir / name)) << name;
+    for (const auto& name : others)
+        EXPECT_TRUE(fs::exists(fx.dir / name)) << name;
 }
 
 TEST_F(StormRestorerTest, ACopyBackThatFailsKeepsTheStormOnRecordUntilItSucceeds) {

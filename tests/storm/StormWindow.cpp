@@ -20,9 +20,16 @@ void writeSettings(const StormFixture& fx, const std::string& language) {
                      "\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=" + fx.simulator + "\r\n");
 }
 
+StormWindow::StormWindow(const Folders& folders, testing_support::ScriptedPlatform& platform)
+    : StormWindow(folders, platform, nullptr, {}) {}
+
 StormWindow::StormWindow(const StormFixture& fx, testing_support::ScriptedPlatform& platform,
                          storm::StormFiles* files, storm::StepHook hook)
-    : m_windows(platform, fx.programFolder()), m_form(&m_windows.mainWindow(false)) {
+    : StormWindow(Folders{fx.programFolder()}, platform, files, std::move(hook)) {}
+
+StormWindow::StormWindow(const Folders& folders, testing_support::ScriptedPlatform& platform,
+                         storm::StormFiles* files, storm::StepHook hook)
+    : m_windows(platform, folders), m_form(&m_windows.mainWindow(false)) {
     m_form->storm().setFiles(files);
     m_form->storm().setStepHook(std::move(hook));
     const ErrorGuard& guard = m_windows.context.guard;

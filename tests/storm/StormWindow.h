@@ -22,6 +22,8 @@ class StormWindow {
   public:
     StormWindow(const StormFixture& fx, testing_support::ScriptedPlatform& platform,
                 storm::StormFiles* files = nullptr, storm::StepHook hook = {});
+    // The same over folders of the test's own.
+    StormWindow(const Folders& folders, testing_support::ScriptedPlatform& platform);
     ~StormWindow();
 
     MainWindow& form() { return *m_form; }
@@ -47,6 +49,9 @@ class StormWindow {
     std::vector<ReportLine> report() const;
 
   private:
+    StormWindow(const Folders& folders, testing_support::ScriptedPlatform& platform, storm::StormFiles* files,
+                storm::StepHook hook);
+
     testing_support::ProgramWindows m_windows;
     MainWindow* m_form = nullptr;
 };

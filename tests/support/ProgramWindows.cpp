@@ -22,7 +22,10 @@ ProgramWindows::ProgramWindows(ScriptedPlatform& platformToUse)
 }
 
 ProgramWindows::ProgramWindows(ScriptedPlatform& platformToUse, const std::string& programFolder)
-    : platform(platformToUse), context{platformToUse, Folders{programFolder}} {}
+    : ProgramWindows(platformToUse, Folders{programFolder}) {}
+
+ProgramWindows::ProgramWindows(ScriptedPlatform& platformToUse, const Folders& folders)
+    : platform(platformToUse), context{platformToUse, folders} {}
 
 ProgramWindows::~ProgramWindows() {
     closeWindows();

@@ -28,6 +28,8 @@ class ProgramWindows {
     explicit ProgramWindows(ScriptedPlatform& platform);
     // The windows over a program folder of the test's own (with its trailing separator).
     ProgramWindows(ScriptedPlatform& platform, const std::string& programFolder);
+    // The windows over folders of the test's own (a data home apart from the program folder).
+    ProgramWindows(ScriptedPlatform& platform, const Folders& folders);
     virtual ~ProgramWindows();
 
     // The main window, in the built-in language unless `applyDutch` is false.

@@ -41,7 +41,7 @@ const std::array<MainTextRow, 27> kMainTextTable = {{
      "Wilt u \"Nevora nu afsluiten?"},
 }};
 
-const std::array<MainTextRow, 10> kNewerTextRows = {{
+const std::array<MainTextRow, 14> kNewerTextRows = {{
     {"Meldingen", "Backup_fout", T::Held, &MainTexts::backupFailed,
      "Er kon geen reservekopie worden gemaakt van de bestanden van Train Simulator. "
      "Het onweer is niet geplaatst en er is niets gewijzigd."},
@@ -73,5 +73,11 @@ const std::array<MainTextRow, 10> kNewerTextRows = {{
      "opnieuw starten als beheerder?"},
     {"Meldingen", "Geen_bestand", T::Held, &MainTexts::notAFile,
      "Dit is geen gewoon bestand, maar een map, pijp of apparaat."},
+    {"Meldingen", "Ouder_onweer", T::Held, &MainTexts::olderStormWaits,
+     "Er is ook een ouder onweer geplaatst. Eerst wordt het laatst geplaatste onweer hersteld, daarna het "
+     "oudere. De gegevens van het oudere onweer blijven bewaard in:"},
+    {"Meldingen", "Knop_ja", T::Held, &MainTexts::yesButton, "Ja"},
+    {"Meldingen", "Knop_nee", T::Held, &MainTexts::noButton, "Nee"},
+    {"Meldingen", "Knop_ok", T::Held, &MainTexts::okButton, "OK"},
 }};
 // clang-format on

@@ -23,12 +23,20 @@ const std::array<LocationTextRow, 10> kLocationTextTable = {{
 }};
 // clang-format on
 
+const LocationTextRow kUnstorableFolderRow = {"Meldingen", "Map_niet_op_te_slaan", &T::unstorableText,
+                                              "Deze map kan niet worden opgeslagen: de naam is te lang voor "
+                                              "het instellingenbestand. Kies een andere map."};
+
 LocationTexts loadLocationTexts(const Folders& folders, const std::string& language) {
     LocationTexts texts;
     const bool builtIn = language == kBuiltInLanguage;
     const std::string file = folders.languageFile(language);
+    auto textOf = [&](const LocationTextRow& row) {
+        return builtIn ? std::string(row.dutch) : platform::ini::readString(file, row.section, row.key, "");
+    };
     for (const LocationTextRow& row : kLocationTextTable)
-        texts.*row.target =
-            builtIn ? std::string(row.dutch) : platform::ini::readString(file, row.section, row.key, "");
+        texts.*row.target = textOf(row);
+    texts.unstorableText = textOf(kUnstorableFolderRow);
+    if (texts.unstorableText.empty()) texts.unstorableText = kUnstorableFolderRow.dutch;
     return texts;
 }

@@ -18,6 +18,7 @@ struct LocationTexts {
     std::string notFoundText;
     std::string foundText;
     std::string foundTitle;
+    std::string unstorableText; // the folder has train.exe but the settings file cannot hold its name
 };
 
 struct LocationTextRow {
@@ -33,4 +34,7 @@ extern const std::array<LocationTextRow, 10> kLocationTextTable;
 // for any other language each text is read, in table order and each read on
 // its own, from that language's file. A missing file or key gives an empty
 // text: a language file never falls back to Dutch.
+// Newer than the language files: a file without it keeps the built-in text.
+extern const LocationTextRow kUnstorableFolderRow;
+
 LocationTexts loadLocationTexts(const Folders& folders, const std::string& language);

@@ -12,6 +12,14 @@ std::string Folders::folderOf(const std::string& executablePath) {
 
 Folders Folders::ofExecutable() {
     Folders folders{folderOf(platform::executablePath())};
-    folders.dataHomeFolder = chooseDataHome(folders.programFolder, platform::userDataFolder());
+    folders.playerDataHome = platform::userDataFolder();
+    folders.dataHomeFolder = chooseDataHome(folders.programFolder, folders.playerDataHome);
     return folders;
+}
+
+std::vector<std::string> Folders::dataHomes() const {
+    std::vector<std::string> homes{dataHome()};
+    for (const std::string& home : {programFolder, playerDataHome})
+        if (!home.empty() && home != homes.front()) homes.push_back(home);
+    return homes;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <string>
+#include <vector>
 
 // The program's own folders. The help documents lie beside the executable;
 // the data folder "Dump" lies in the data home, which is the program folder
@@ -10,8 +11,13 @@ struct Folders {
     std::string programFolder;
     // The folder that holds "Dump", with its last separator; empty means the program folder.
     std::string dataHomeFolder;
+    // The player's own data home, with its last separator; empty when there is none.
+    std::string playerDataHome;
 
     const std::string& dataHome() const { return dataHomeFolder.empty() ? programFolder : dataHomeFolder; }
+    // Every data home a storm's journal may lie in: the one in use, and the other one a start may have used
+    // before the program folder became writable or read-only.
+    std::vector<std::string> dataHomes() const;
     std::string dumpFolder() const { return dataHome() + "Dump"; }
     std::string settingsFile() const { return dataHome() + "Dump\\All_dat.ini"; }
     std::string backupFolder() const { return dataHome() + "Dump\\back_up"; }

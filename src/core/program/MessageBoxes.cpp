@@ -19,8 +19,10 @@ void MessageBoxes::showError(const std::string& message, const std::string& titl
     m_platform.messageBox(withDetail(message, detail), title, platform::mb::Ok | platform::mb::IconError);
 }
 
-void MessageBoxes::showInformation(const std::string& message, const std::string& title) const {
-    m_platform.messageBox(withDetail(message, {}), title, platform::mb::Ok | platform::mb::IconInformation);
+void MessageBoxes::showInformation(const std::string& message, const std::string& title,
+                                   const std::string& detail) const {
+    m_platform.messageBox(withDetail(message, detail), title,
+                          platform::mb::Ok | platform::mb::IconInformation);
 }
 
 bool MessageBoxes::askYesNo(const std::string& question, const std::string& title, const std::string& detail,

@@ -17,7 +17,8 @@ class MessageBoxes {
     void showError(const std::string& message, const std::string& title,
                    const std::string& detail = {}) const;
     // An information box with OK.
-    void showInformation(const std::string& message, const std::string& title) const;
+    void showInformation(const std::string& message, const std::string& title,
+                         const std::string& detail = {}) const;
     // A warning with Yes and No; true when answered Yes. With `noByDefault`
     // Enter and Escape both answer No.
     bool askYesNo(const std::string& question, const std::string& title, const std::string& detail = {},

@@ -28,7 +28,11 @@ void writeLanguageAnswered(const Folders& f) {
 }
 
 void writeSimulatorFolder(const Folders& f, const std::string& folder) {
-    ini::writeString(f.settingsFile(), "msts locatie", "Pad", folder);
+    ini::writeString(f.settingsFile(), "msts locatie", "Pad", ini::storedForm(folder).value_or(folder));
+}
+
+bool canStoreSimulatorFolder(const std::string& folder) {
+    return ini::storedForm(folder).has_value();
 }
 
 } // namespace settings

@@ -17,4 +17,8 @@ void writeLanguage(const Folders& f, const std::string& language);
 void writeLanguageAnswered(const Folders& f); // always "1"
 void writeSimulatorFolder(const Folders& f, const std::string& folder);
 
+// True when the settings file can store the folder so that it reads back
+// exactly: not longer than a read gives, outer blanks kept in quotes.
+bool canStoreSimulatorFolder(const std::string& folder);
+
 } // namespace settings

@@ -21,7 +21,7 @@ bool isAcceptableRouteName(std::string_view route) {
 std::vector<std::string> listRoutes(const std::string& routesFolder) {
     std::vector<std::string> routes;
     for (const auto& entry : platform::findFiles(routesFolder + "\\*.*", platform::FoldersAndFiles)) {
-        if (entry.isDirectory() && entry.name != "." && entry.name != "..") routes.push_back(entry.name);
+        if (entry.isDirectory() && platform::isWindowsEntryName(entry.name)) routes.push_back(entry.name);
     }
     return routes;
 }

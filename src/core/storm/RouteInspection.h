@@ -15,7 +15,8 @@ namespace storm {
 bool isAcceptableRouteName(std::string_view route);
 
 // The route folders in a Routes folder, in the order the file system lists
-// them; files, "." and ".." are no routes.
+// them; files, "." and ".." are no routes, and nor is a folder whose name
+// Windows cannot hold (the simulator cannot use it either).
 std::vector<std::string> listRoutes(const std::string& routesFolder);
 
 // True when the search for the path itself finds an entry under the filter

@@ -33,11 +33,6 @@ std::string timeStamp() {
     return text;
 }
 
-// A path as the user finds it on this machine.
-std::string shownPath(const std::string& path) {
-    return platform::toHostPath(path).value_or(path);
-}
-
 const char* const kSiblingTitle = "Nevora";
 
 } // namespace
@@ -141,6 +136,7 @@ void StormController::make(const std::string& routeText) {
         break;
     }
     m_journal = result.journal;
+    m_journalHome = m_folders.dataHome();
     m_view.showReport(m_selectedRoute);
     if (m_stepHook && !m_stepHook({Step::WriteReport})) return;
     lock();
@@ -149,7 +145,7 @@ void StormController::make(const std::string& routeText) {
 
 void StormController::restore() {
     if (m_journal) {
-        const RestoreResult result = StormRestorer(files(), m_folders.dataHome()).restore(*m_journal);
+        const RestoreResult result = StormRestorer(files(), m_journalHome).restore(*m_journal);
         if (!result.complete()) {
             // Never restored into another folder: the player learns where the storm is.
             if (result.missingSimulator) showWhereTheStormIs(*result.missingSimulator);
@@ -162,22 +158,25 @@ void StormController::restore() {
             // Enter or Escape keeps it.
             std::string paths;
             for (const std::string& path : result.notRestored)
-                paths += (paths.empty() ? "" : "\n") + shownPath(path);
+                paths += (paths.empty() ? "" : "\n") + platform::shownPath(path);
             if (!m_boxes.askYesNo(m_texts.restoreIncomplete, m_texts.warningTitle, paths, true)) return;
-            const KeptAside kept = keepAside(files(), m_folders.dataHome(), timeStamp());
+            const KeptAside kept = keepAside(files(), m_journalHome, timeStamp());
             if (!kept.complete) {
-                m_boxes.showError(m_texts.keepAsideFailed, m_texts.errorTitle, shownPath(kept.backups));
+                m_boxes.showError(m_texts.keepAsideFailed, m_texts.errorTitle,
+                                  platform::shownPath(kept.backups));
                 return;
             }
         }
         m_journal.reset();
     }
     unlock();
+    // An older storm that waited behind this one comes next.
+    resumeFromJournal();
 }
 
 std::string StormController::describe(const FileProblem& problem) const {
     const std::string& why = problem.refusal.notAFile ? m_texts.notAFile : problem.refusal.reason;
-    return shownPath(problem.path) + (why.empty() ? "" : "\n" + why);
+    return platform::shownPath(problem.path) + (why.empty() ? "" : "\n" + why);
 }
 
 bool StormController::offerAdministratorRights(const FileProblem& problem) {
@@ -196,23 +195,36 @@ std::optional<FileProblem> StormController::firstRefusal(const std::vector<std::
 }
 
 void StormController::showWhereTheStormIs(const std::string& simulatorFolder) {
-    m_boxes.showError(m_texts.stormElsewhere, m_texts.errorTitle, shownPath(simulatorFolder));
+    m_boxes.showError(m_texts.stormElsewhere, m_texts.errorTitle, platform::shownPath(simulatorFolder));
 }
 
 void StormController::resumeFromJournal() {
-    const std::string& dataHome = m_folders.dataHome();
+    // The data home may have moved since the storm was installed (the program folder became writable or
+    // read-only): a journal in either is a storm still installed, resumed with the back-ups beside it.
+    std::vector<std::string> homes;
+    for (const std::string& home : m_folders.dataHomes())
+        if (files().fileExists(journalPath(home))) homes.push_back(home);
+    if (homes.empty()) return;
+    if (homes.size() > 1) {
+        // The newer storm was installed over the older one, so it goes first; the older waits on record.
+        if (platform::lastWriteTime(journalPath(homes[1])) > platform::lastWriteTime(journalPath(homes[0])))
+            std::swap(homes[0], homes[1]);
+        m_boxes.showInformation(m_texts.olderStormWaits, m_texts.warningTitle,
+                                platform::shownPath(journalPath(homes[1])));
+    }
+    const std::string& dataHome = homes[0];
     const std::string path = journalPath(dataHome);
-    if (!files().fileExists(path)) return;
     const auto text = files().readFile(path);
     const auto journal = text ? StormJournal::parse(*text) : std::nullopt;
     if (!journal) {
         // Nothing can be restored from it; it and the back-ups are kept for the player.
         const KeptAside kept = keepAside(files(), dataHome, timeStamp());
         m_boxes.showError(m_texts.journalDamaged, m_texts.errorTitle,
-                          shownPath(kept.complete ? kept.folder : path));
+                          platform::shownPath(kept.complete ? kept.folder : path));
         return;
     }
     m_journal = *journal;
+    m_journalHome = dataHome;
     const StormRecord& record = journal->record;
     m_selectedRoute = record.route;
     m_rainEnvFiles = {};

@@ -47,7 +47,7 @@ class StormController {
     void make(const std::string& routeText);
     // The restore button.
     void restore();
-    // At start-up: a journal in the data folder means a storm is still installed.
+    // At start-up, and after a restore: a journal in a data folder means a storm is still installed.
     void resumeFromJournal();
     // Looks for the sibling program and offers to close it.
     void checkSiblingProgram();
@@ -98,6 +98,7 @@ class StormController {
     bool m_stormActive = false;
     bool m_siblingRunning = false;
     std::optional<StormJournal> m_journal;
+    std::string m_journalHome; // the data home that holds m_journal's file and back-ups
     StormFiles* m_files = nullptr;
     StepHook m_stepHook;
 };

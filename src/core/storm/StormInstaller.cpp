@@ -54,6 +54,9 @@ InstallResult StormInstaller::install(const StormRecord& record) {
 
     StormJournal journal;
     journal.record = record;
+    // The back-up folder is the data folder's own; one that went missing is made again, on the disk, before
+    // the bounds are judged and the back-ups are taken in it.
+    if (!platform::folderExists(plan.backupFolder)) m_files.createDirectory(plan.backupFolder, true);
     // Where the storm really goes, so that restoring finds it even when the folder text later leads
     // elsewhere.
     const auto location = platform::resolvedPath(record.simulatorFolder);
@@ -68,7 +71,13 @@ InstallResult StormInstaller::install(const StormRecord& record) {
         journal.rainEnvExisted.push_back(m_files.fileExists(f.target));
     for (std::size_t i = 0; i < 2; ++i)
         journal.rainSoundExisted[i] = m_files.fileExists(plan.soundSources[i].target);
-    // On the disk before the first texture or sound is added, so that no power cut leaves them unrecorded.
+    // Only what the simulator lacks now is the storm's to add, and later to delete: a texture or sound of
+    // the player's own under a storm name is never touched. On the disk before the first one is added, so
+    // that no forced end leaves an added file unrecorded.
+    for (const AddedFile& f : plan.textures)
+        if (!m_files.fileExists(f.target)) journal.addedTextures.push_back(f.name);
+    for (const AddedFile& f : plan.thunderSounds)
+        if (!m_files.fileExists(f.target)) journal.addedSounds.push_back(f.name);
     const auto text = journal.toText();
     if (!text || !m_files.writeFileAtomically(journalFile, *text, true))
         return {InstallOutcome::BackupFailed, journal};
@@ -139,16 +148,13 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     return {InstallOutcome::Installed, journal};
 }
 
-bool StormInstaller::addFile(const AddedFile& file, std::vector<std::string>& added,
+bool StormInstaller::addFile(const AddedFile& file, const std::vector<std::string>& added,
                              std::optional<FileProblem>& failed) {
-    // A file the simulator has under the storm's name is the player's: it stays as it is.
-    if (m_files.fileExists(file.target)) return true;
-    if (!m_files.copyFile(file.source, file.target, true, false)) {
-        failed = FileProblem{file.target, {m_files.lastFailure()}};
-        return false;
-    }
-    added.push_back(file.name);
-    return true;
+    // Only a name the journal gives the storm is added; any other is the player's and stays as it is.
+    if (std::find(added.begin(), added.end(), file.name) == added.end()) return true;
+    if (m_files.copyFile(file.source, file.target, true, false)) return true;
+    failed = FileProblem{file.target, {m_files.lastFailure()}};
+    return false;
 }
 
 std::optional<std::string> StormInstaller::firstFileWithoutItsStorm(const StormPlan& plan,

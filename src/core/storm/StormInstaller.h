@@ -44,7 +44,8 @@ class StormInstaller {
     bool backupsMatch(const std::vector<const ReplacedFile*>& files, const std::vector<bool>& existed);
     InstallResult undo(const StormPlan& plan, StormJournal journal);
     InstallResult rollBack(const StormPlan& plan, StormJournal journal, FileProblem problem);
-    bool addFile(const AddedFile& file, std::vector<std::string>& added, std::optional<FileProblem>& failed);
+    bool addFile(const AddedFile& file, const std::vector<std::string>& added,
+                 std::optional<FileProblem>& failed);
     std::optional<std::string> firstFileWithoutItsStorm(const StormPlan& plan, const StormJournal& journal);
 
     StormFiles& m_files;

@@ -28,8 +28,10 @@ struct StormJournal {
     std::string simulatorLocation;
     std::vector<bool> rainEnvExisted;       // per name of record.rainEnvNames
     std::array<bool, 2> rainSoundExisted{}; // per name of record.rainSoundNames
-    std::vector<std::string> addedTextures; // storm textures this storm put into the route
-    std::vector<std::string> addedSounds;   // thunder sounds this storm put into SOUND
+    // The storm's own files: textures and thunder sounds the simulator lacked, which this storm adds.
+    // Restoring deletes these and no other.
+    std::vector<std::string> addedTextures; // in the route's Envfiles\Textures
+    std::vector<std::string> addedSounds;   // in SOUND
 
     bool operator==(const StormJournal&) const = default;
 

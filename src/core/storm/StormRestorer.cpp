@@ -3,6 +3,7 @@
 
 #include "core/storm/StormBounds.h"
 #include "core/storm/StormPlan.h"
+#include "platform/FileNames.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
@@ -39,16 +40,18 @@ RestoreResult StormRestorer::restore(const StormJournal& journal) {
         for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i)
             if (!putBack(plan.rainEnvFiles[i].target, plan.rainEnvFiles[i].backup, journal.rainEnvExisted[i]))
                 result.notRestored.push_back(plan.rainEnvFiles[i].target);
-    // Deleted whether or not this storm brought them; a name it did bring must go.
+    // Only what this storm added: a file under a storm name that was there before is the player's.
     for (const AddedFile& f : plan.textures)
-        remove(f.target, listed(journal.addedTextures, f.name), result);
+        if (listed(journal.addedTextures, f.name)) remove(f.target, result);
     for (const AddedFile& f : plan.thunderSounds)
-        remove(f.target, listed(journal.addedSounds, f.name), result);
+        if (listed(journal.addedSounds, f.name)) remove(f.target, result);
     if (replaced)
         for (std::size_t i = 0; i < 2; ++i)
             if (!putBack(plan.soundSources[i].target, plan.soundSources[i].backup,
                          journal.rainSoundExisted[i]))
                 result.notRestored.push_back(plan.soundSources[i].target);
+
+    removeTemporaryFiles(plan);
 
     // Every change above is on the disk: a power cut after this still finds each file put back.
     if (result.complete()) {
@@ -68,9 +71,20 @@ bool StormRestorer::putBack(const std::string& target, const std::string& backup
     return m_files.sameContents(backup, target);
 }
 
-void StormRestorer::remove(const std::string& target, bool added, RestoreResult& result) {
+void StormRestorer::removeTemporaryFiles(const StormPlan& plan) {
+    // A copy cut short by a forced end leaves its data under a temporary name; only those in the storm's
+    // own folders go, and only by that name.
+    for (const std::string& folder :
+         {plan.envfilesFolder, plan.envfilesFolder + "\\Textures", plan.soundFolder})
+        for (const platform::FindEntry& entry :
+             platform::findFiles(folder + "\\.brontara-*.tmp", platform::AnyFile))
+            if (platform::isTemporaryFileName(entry.name))
+                m_files.deleteFile(folder + "\\" + entry.name, false);
+}
+
+void StormRestorer::remove(const std::string& target, RestoreResult& result) {
     m_files.deleteFile(target, true);
-    if (added && m_files.fileExists(target)) result.notRestored.push_back(target);
+    if (m_files.fileExists(target)) result.notRestored.push_back(target);
 }
 
 KeptAside keepAside(StormFiles& files, const std::string& programFolder, const std::string& stamp) {

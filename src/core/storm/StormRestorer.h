@@ -2,6 +2,7 @@
 #pragma once
 #include "core/storm/StormFiles.h"
 #include "core/storm/StormJournal.h"
+#include "core/storm/StormPlan.h"
 
 #include <string>
 #include <vector>
@@ -21,7 +22,7 @@ struct RestoreResult {
 // Puts the simulator back as the journal says it was, in the folder the storm
 // was installed in, whatever the settings name now: copies each back-up over
 // the file the storm replaced (or deletes the file where the simulator had
-// none), deletes the storm's texture and sound names, and removes the journal
+// none), deletes the textures and sounds the storm added, and removes the journal
 // last, only when everything else succeeded and is on the disk, so that a storm
 // that could not be taken out completely is still on record. Nothing is
 // touched when a path would lead outside the storm's folders.
@@ -34,7 +35,8 @@ class StormRestorer {
 
   private:
     bool putBack(const std::string& target, const std::string& backup, bool existed);
-    void remove(const std::string& target, bool added, RestoreResult& result);
+    void remove(const std::string& target, RestoreResult& result);
+    void removeTemporaryFiles(const StormPlan& plan);
 
     StormFiles& m_files;
     std::string m_programFolder;

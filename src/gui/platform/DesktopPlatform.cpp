@@ -42,13 +42,18 @@ int DesktopPlatform::messageBox(const std::string& text, const std::string& capt
     box.setWindowModality(Qt::ApplicationModal);
     // Exactly as stored: a language file's text or a path that looks like markup is not markup.
     box.setTextFormat(Qt::PlainText);
+    // In the program's language, not the toolkit's: a question that names its buttons names them as shown.
+    const ButtonCaptions& captions = buttonCaptions();
     if ((flags & 0x0F) == mb::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QString::fromStdString(captions.yes));
+        box.button(QMessageBox::No)->setText(QString::fromStdString(captions.no));
         box.setDefaultButton((flags & mb::DefaultButton2) ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? answer::Yes : answer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QString::fromStdString(captions.ok));
     box.exec();
     return answer::Ok;
 }

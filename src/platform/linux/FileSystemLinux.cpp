@@ -5,9 +5,11 @@
 #include "platform/ReplaceFile.h"
 #include "platform/WindowsPath.h"
 #include "platform/linux/Permissions.h"
+#include "platform/linux/RegularFile.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -118,9 +120,9 @@ bool copyFile(std::string_view from, std::string_view to, bool failIfExists, boo
     const auto source = toHostPath(from);
     const auto destination = toHostPath(to);
     if (!source || !destination) return false;
-    FileDescriptor in(open(source->c_str(), O_RDONLY | O_CLOEXEC));
     struct stat st;
-    if (in.get() < 0 || fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    FileDescriptor in(detail::openRegularFile(*source, st));
+    if (in.get() < 0) return false;
     const auto mode = failIfExists ? detail::IfExists::Fail : detail::IfExists::Replace;
     const bool copied = detail::replaceFile(
         *destination, mode, st.st_mode & 07777,
@@ -131,6 +133,14 @@ bool copyFile(std::string_view from, std::string_view to, bool failIfExists, boo
         utimensat(AT_FDCWD, destination->c_str(), times, 0);
     }
     return copied;
+}
+
+std::optional<std::string> whyNotRegularFile(std::string_view path) {
+    const auto host = toHostPath(path);
+    if (!host) return std::string(std::strerror(EINVAL));
+    struct stat st;
+    if (stat(host->c_str(), &st) != 0) return std::string(std::strerror(errno));
+    return detail::whyNotRegular(st.st_mode);
 }
 
 bool deleteFile(std::string_view path, bool durable) {

@@ -14,6 +14,10 @@
 
 namespace platform {
 
+std::string shownPath(std::string_view windowsPath) {
+    return toHostPath(windowsPath).value_or(std::string(windowsPath));
+}
+
 std::filesystem::path fileSystemPath(const std::string& hostPath) {
     return std::filesystem::path(hostPath);
 }

@@ -2,11 +2,13 @@
 #include "platform/ReplaceFile.h"
 
 #include "platform/linux/Permissions.h"
+#include "platform/linux/RegularFile.h"
 
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -71,6 +73,52 @@ bool syncFolder(const std::string& folder) {
 }
 
 } // namespace
+
+std::optional<std::string> whyNotRegular(mode_t mode) {
+    if (S_ISREG(mode)) return std::nullopt;
+    if (S_ISDIR(mode)) return std::string(std::strerror(EISDIR));
+    if (S_ISFIFO(mode)) return std::string("Is a named pipe");
+    if (S_ISSOCK(mode)) return std::string("Is a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return std::string("Is a device");
+    return std::string("Is not a regular file");
+}
+
+int openRegularFile(const std::string& hostPath, struct stat& st) {
+    if (stat(hostPath.c_str(), &st) != 0) return -1;
+    if (!S_ISREG(st.st_mode)) {
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        return -1;
+    }
+    const int fd = open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || fcntl(fd, F_SETFL, 0) != 0) {
+        const int error = S_ISREG(st.st_mode) ? errno : EINVAL;
+        close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
+std::optional<std::string> readRegularFile(const std::string& hostPath) {
+    struct stat st;
+    const int fd = openRegularFile(hostPath, st);
+    if (fd < 0) return std::nullopt;
+    std::string content;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got == 0) break;
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            close(fd);
+            return std::nullopt;
+        }
+        content.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(fd);
+    return content;
+}
 
 bool syncParentFolder(const std::string& hostPath) {
     std::string path = hostPath;

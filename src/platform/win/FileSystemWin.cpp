@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/FileNames.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/ReplaceFile.h"
@@ -107,7 +108,72 @@ bool writeAll(HANDLE file, std::string_view data) {
     return true;
 }
 
+// The system's own words for an error code.
+std::string systemMessage(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message(text, length);
+    LocalFree(text);
+    while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n'))
+        message.pop_back();
+    return narrow(message);
+}
+
+// A name that opens a device or a pipe rather than a file: the device
+// namespace ("\\.\", "\\?\" before anything but a drive or a share) or a
+// device name that Windows finds in every folder.
+bool namesDevice(const std::string& hostPath) {
+    if (hostPath.starts_with(R"(\\.\)") || hostPath.starts_with("//./")) return true;
+    if (hostPath.starts_with(R"(\\?\)")) {
+        const std::string rest = hostPath.substr(4);
+        const bool drive = rest.size() >= 2 && rest[1] == ':';
+        if (!drive && !rest.starts_with(R"(UNC\)")) return true;
+    }
+    const auto separator = hostPath.find_last_of("\\/");
+    return isReservedDeviceName(separator == std::string::npos ? hostPath : hostPath.substr(separator + 1));
+}
+
+// Opens a regular file for reading; a device, a pipe or a folder is refused,
+// before it is opened where the name shows it and on the handle in any case.
+HANDLE openRegularFile(const std::string& hostPath) {
+    // No error code of its own: the type alone refuses it.
+    const auto refused = [] {
+        SetLastError(ERROR_SUCCESS);
+        return INVALID_HANDLE_VALUE;
+    };
+    if (namesDevice(hostPath)) return refused();
+    HANDLE file = CreateFileW(wide(hostPath).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return file;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &info) ||
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))) {
+        CloseHandle(file);
+        return refused();
+    }
+    return file;
+}
+
 } // namespace
+
+std::optional<std::string> whyNotRegularFile(std::string_view path) {
+    const auto host = toHostPath(path);
+    if (!host) return systemMessage(ERROR_INVALID_NAME);
+    if (namesDevice(*host)) return std::string("Is a device");
+    const auto attributes = attributesOf(*host);
+    if (!attributes) return systemMessage(GetLastError());
+    if (*attributes & FILE_ATTRIBUTE_DIRECTORY) return std::string("Is a folder");
+    HANDLE file = openRegularFile(*host);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_SUCCESS ? std::string("Is a device") : systemMessage(error);
+    }
+    CloseHandle(file);
+    return std::nullopt;
+}
 
 std::vector<FindEntry> findFiles(std::string_view windowsPattern, unsigned attributeFilter) {
     const auto pattern = toHostPath(windowsPattern);
@@ -165,6 +231,10 @@ bool copyFile(std::string_view from, std::string_view to, bool failIfExists, boo
     // CopyFile gives the staged file the source's data, attributes and times.
     // A source that another program holds open without sharing cannot be
     // read, and the copy fails like any other.
+    // Only a regular file is copied: a pipe or a device would make CopyFile wait or act.
+    HANDLE regular = openRegularFile(*source);
+    if (regular == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(regular);
     const std::wstring wideSource = wide(*source);
     const auto staged = stage(*destination, [&](const std::string& name) {
         return CopyFileW(wideSource.c_str(), wide(name).c_str(), TRUE) != 0;
@@ -190,6 +260,20 @@ bool createDirectory(std::string_view path, bool /*durable*/) {
 }
 
 namespace detail {
+
+std::optional<std::string> readRegularFile(const std::string& hostPath) {
+    HANDLE file = openRegularFile(hostPath);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string content;
+    char buffer[64 * 1024];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0)
+        content.append(buffer, got);
+    CloseHandle(file);
+    if (!ok) return std::nullopt;
+    return content;
+}
 
 // Unix permissions mean nothing here; the new file takes over the hidden,
 // system and archive attributes of the file it replaces instead. A target that

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Path.h"
+
 #include "platform/TextEncoding.h"
 #include "platform/WindowsPath.h"
+#include <algorithm>
 
 // On Windows the program's path texts are host paths already: the system
 // itself treats "/" as "\", collapses repeated separators, resolves "." and
@@ -15,6 +17,12 @@ std::optional<std::string> toHostPath(std::string_view windowsPath) {
     windowsPath = windowsPath.substr(0, windowsPath.find('\0'));
     if (windowsPath.empty() || !text::isValidUtf8(windowsPath)) return std::nullopt;
     return std::string(windowsPath);
+}
+
+std::string shownPath(std::string_view windowsPath) {
+    std::string shown(windowsPath);
+    std::replace(shown.begin(), shown.end(), '/', '\\');
+    return shown;
 }
 
 std::filesystem::path fileSystemPath(const std::string& hostPath) {
