@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/storm/StormInstaller.h"
 
+#include "core/storm/RouteWater.h"
 #include "core/storm/StormBounds.h"
 #include "platform/FileSystem.h"
 
@@ -10,10 +11,12 @@ namespace storm {
 
 std::string_view stepName(Step step) {
     switch (step) {
-    case Step::WriteJournal:
-        return "WriteJournal";
     case Step::CreateRouteBackupFolder:
         return "CreateRouteBackupFolder";
+    case Step::ComposeRainEnv:
+        return "ComposeRainEnv";
+    case Step::WriteJournal:
+        return "WriteJournal";
     case Step::CreateSoundsBackupFolder:
         return "CreateSoundsBackupFolder";
     case Step::BackUpRainEnv:
@@ -57,6 +60,17 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     if (!location || pathOutsideBounds(plan)) return {InstallOutcome::Refused, journal};
     journal.simulatorLocation = *location;
 
+    // Fail harmlessly when the folders exist. A back-up lives only as long as the folder entry that holds it.
+    m_files.createDirectory(plan.routeBackupFolder, true);
+    if (!reached(Step::CreateRouteBackupFolder)) return interrupted(journal);
+    // Each rain environment file is replaced by the storm's with that file's own water, composed into the
+    // route's back-up folder before anything in the simulator changes: replacing it is then a plain copy.
+    const auto storm = m_files.readFile(plan.stormEnvironment);
+    for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i) {
+        if (!composeRainEnvFile(storm, plan.rainEnvFiles[i])) return {InstallOutcome::BackupFailed, journal};
+        if (!reached(Step::ComposeRainEnv, i)) return interrupted(journal);
+    }
+
     // What existed before decides, when restoring, between copying a back-up
     // back and deleting a file that the storm brought.
     for (const ReplacedFile& f : plan.rainEnvFiles)
@@ -69,9 +83,6 @@ InstallResult StormInstaller::install(const StormRecord& record) {
         return {InstallOutcome::BackupFailed, journal};
     if (!reached(Step::WriteJournal)) return interrupted(journal);
 
-    // Fail harmlessly when the folders exist. A back-up lives only as long as the folder entry that holds it.
-    m_files.createDirectory(plan.routeBackupFolder, true);
-    if (!reached(Step::CreateRouteBackupFolder)) return interrupted(journal);
     m_files.createDirectory(plan.soundsBackupFolder, true);
     if (!reached(Step::CreateSoundsBackupFolder)) return interrupted(journal);
 
@@ -124,6 +135,17 @@ InstallResult StormInstaller::install(const StormRecord& record) {
         if (!reached(Step::ReplaceRainEnv, i)) return interrupted(journal);
     }
     return {InstallOutcome::Installed, journal};
+}
+
+bool StormInstaller::composeRainEnvFile(const std::optional<std::string>& storm, const ReplacedFile& file) {
+    if (!storm) {
+        // A storm file missing from the data folder is not installed, and no file composed for an earlier
+        // storm may stand in for it.
+        m_files.deleteFile(file.stormVersion, true);
+        return !m_files.fileExists(file.stormVersion);
+    }
+    const std::string composed = withRouteWater(*storm, m_files.readFile(file.target).value_or(""));
+    return m_files.writeFileAtomically(file.stormVersion, composed, true);
 }
 
 bool StormInstaller::backupsMatch(const std::vector<const ReplacedFile*>& replaced,
