@@ -60,7 +60,8 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     if (!location || pathOutsideBounds(plan)) return {InstallOutcome::Refused, journal};
     journal.simulatorLocation = *location;
 
-    // Fail harmlessly when the folders exist. A back-up lives only as long as the folder entry that holds it.
+    // Folder creations fail harmlessly when the folder exists. A back-up lives only as long as the folder
+    // entry that holds it.
     m_files.createDirectory(plan.routeBackupFolder, true);
     if (!reached(Step::CreateRouteBackupFolder)) return interrupted(journal);
     // Each rain environment file is replaced by the storm's with that file's own water, composed into the

@@ -23,11 +23,11 @@ struct InstallResult {
 // Every path is checked first to lead only into the storm's own folders; then
 // the storm's environment file is composed with each rain environment file's
 // own water into the route's back-up folder (failing there changes nothing in
-// the simulator and ends as BackupFailed). The
-// back-ups are taken, put on the disk and checked byte for byte before the
-// first simulator file is replaced, and the journal is on the disk before the
-// first change; copies that only add or replace are otherwise left to succeed
-// or fail on their own, as they always have.
+// the simulator and ends as BackupFailed). The back-ups are taken, put on the
+// disk and checked byte for byte before the first simulator file is replaced,
+// and the journal is on the disk before the first change; copies that only add
+// or replace are otherwise left to succeed or fail on their own, as they
+// always have.
 class StormInstaller {
   public:
     StormInstaller(StormFiles& files, std::string programFolder, StepHook hook = {})
