@@ -16,6 +16,11 @@ inline const std::array<std::string, 9> kSounds = {
     "ZKT_Onweer1.wav", "ZKT_Onweer2.wav", "ZKT_Onweer3.wav", "ZKT_Onweer4.wav", "ZKT_Onweer5.wav",
     "ZKT_Onweer6.wav", "ZKT_Onweer7.wav", "ZKT_Onweer8.wav", "ZKT_Onweer9.wav",
 };
+// Textures of the standard set every route carries in its Envfiles\Textures,
+// which the environment file names and Brontara leaves to the route: the
+// water of real rain files and their rain drops.
+inline const std::array<std::string, 4> kRouteTextures = {"waterbot.ace", "watermid.ace", "WaterTop.ace",
+                                                          "rain.ace"};
 
 // The data folder of the program folder: $BRONTARA_PROGRAM_DIR/Dump, or this
 // build's own program folder when the variable is not set.

@@ -170,7 +170,9 @@ TEST_F(contentEnvironment, RainsHardWithWindAndWater) {
     ASSERT_EQ(type->values.size(), 1u);
     EXPECT_EQ(type->values.front().text, "world_precipitation_type_rain");
     EXPECT_FALSE(type->values.front().quoted);
-    EXPECT_NE(rain->child("world_anim_shader"), nullptr);
+    // The drops are the route's rain streak, as real rain files draw them.
+    ASSERT_NE(rain->child("world_anim_shader"), nullptr);
+    EXPECT_EQ(textureOf(*rain), "rain.ace");
 
     const StfNode* wind = m_world->child("world_wind");
     ASSERT_NE(wind, nullptr);
@@ -180,7 +182,11 @@ TEST_F(contentEnvironment, RainsHardWithWindAndWater) {
     }
     const StfNode* water = m_world->child("world_water");
     ASSERT_NE(water, nullptr);
-    EXPECT_FALSE(water->child("world_water_layers")->all("world_water_layer").empty());
+    // The standard water of real rain files, bottom to top, in the route's own textures.
+    std::vector<std::string> textures;
+    for (const StfNode* l : water->child("world_water_layers")->all("world_water_layer"))
+        textures.push_back(textureOf(*l));
+    EXPECT_EQ(textures, (std::vector<std::string>{"waterbot.ace", "watermid.ace", "WaterTop.ace"}));
     // Real files name a .raw file as the patch map, never a texture.
     const StfNode* patch = water->child("world_water_terrain_patch_map");
     ASSERT_NE(patch, nullptr);

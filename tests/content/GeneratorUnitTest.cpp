@@ -152,9 +152,9 @@ TEST(contentGeneratorDsp, FiltersPassAndStopWhereTheyShould) {
     // Level of a sine after a filter, once settled.
     auto gain = [](stormgen::Biquad f, double hz) {
         double peak = 0;
-        for (int i = 0; i < 11025; ++i) {
-            const double y = f.process(dm::sin(dm::kTwoPi * hz * i / 11025));
-            if (i > 5000) peak = std::max(peak, std::fabs(y));
+        for (int i = 0; i < stormgen::kSampleRate; ++i) {
+            const double y = f.process(dm::sin(dm::kTwoPi * hz * i / stormgen::kSampleRate));
+            if (i > stormgen::kSampleRate / 2) peak = std::max(peak, std::fabs(y));
         }
         return peak;
     };

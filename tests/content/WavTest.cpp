@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <numbers>
 
 namespace content_tests {
 namespace {
@@ -37,7 +38,7 @@ const SoundCase kSoundCases[] = {
     {"ZKT_Onweer9.wav", Distance::RainBed, 8.0, 20.0, -9.0, -2.0},
 };
 
-constexpr double kRate = 11025.0;
+constexpr double kRate = 22050.0;
 
 class StormSound : public testing::TestWithParam<SoundCase> {
   protected:
@@ -63,13 +64,13 @@ TEST_P(StormSound, IsPlainRiffWaveWithFmtThenData) {
     EXPECT_EQ(m_wav.chunks[1].size % 2, 0u);
 }
 
-TEST_P(StormSound, IsPcm16BitMonoAt11025Hz) {
+TEST_P(StormSound, IsPcm16BitMonoAt22050Hz) {
     EXPECT_EQ(m_wav.formatTag, 1);
     EXPECT_EQ(m_wav.channels, 1);
-    EXPECT_EQ(m_wav.sampleRate, 11025u);
+    EXPECT_EQ(m_wav.sampleRate, 22050u);
     EXPECT_EQ(m_wav.bitsPerSample, 16);
     EXPECT_EQ(m_wav.blockAlign, 2);
-    EXPECT_EQ(m_wav.byteRate, 22050u);
+    EXPECT_EQ(m_wav.byteRate, 44100u);
 }
 
 TEST_P(StormSound, LastsItsIntendedTime) {
@@ -98,7 +99,8 @@ TEST_P(StormSound, EndsFadeOnlyForOneShots) {
     }
     EXPECT_LE(std::abs(int(s.front())), 16);
     EXPECT_LE(std::abs(int(s.back())), 16);
-    EXPECT_LT(rms(s, 0, 11), 0.1 * peak) << "the first millisecond clicks";
+    EXPECT_LT(rms(s, 0, static_cast<std::size_t>(kRate / 1000)), 0.1 * peak)
+        << "the first millisecond clicks";
     EXPECT_LT(rms(s, s.size() - tail, tail), 0.02 * peak) << "the last 50 ms are not faded";
 }
 
@@ -145,6 +147,46 @@ TEST(contentSoundSet, FarThunderIsDullerAndQuieterThanNearThunder) {
     EXPECT_LT(loudestFar + 6, quietestNear) << "far thunder is not quieter";
 }
 
+// The share of a sound's energy above a quarter of the sample rate (5.5 kHz)
+// in its first `count` samples, measured through a windowed-sinc half-band
+// high-pass of 127 taps.
+double shareAboveQuarterRate(const std::vector<std::int16_t>& s, std::size_t count) {
+    constexpr int kHalf = 63;
+    std::vector<double> h(2 * kHalf + 1);
+    for (int n = -kHalf; n <= kHalf; ++n) {
+        const double x = std::numbers::pi * n / kHalf;
+        const double window = 0.42 + 0.5 * std::cos(x) + 0.08 * std::cos(2 * x);
+        const double lowPass = n == 0 ? 0.5 : std::sin(std::numbers::pi * n / 2) / (std::numbers::pi * n);
+        h[n + kHalf] = (n == 0 ? 1.0 : 0.0) - lowPass * window;
+    }
+    double high = 0, all = 0;
+    for (std::size_t i = 2 * kHalf; i < std::min(count, s.size()); ++i) {
+        double y = 0;
+        for (int k = 0; k <= 2 * kHalf; ++k)
+            y += h[k] * s[i - k];
+        high += y * y;
+        all += double(s[i - kHalf]) * s[i - kHalf];
+    }
+    return high / all;
+}
+
+// The hiss of rain and the crack of a close strike lie above 5.5 kHz; far
+// thunder has lost them in the air. A strike is judged by its first half
+// second, before the roll that follows it.
+TEST(contentSoundSet, RainAndCloseStrikesKeepTheirHighs) {
+    const auto all = loadAll();
+    for (const SoundCase& c : kSoundCases) {
+        const auto& s = all.at(c.name).samples;
+        const bool bed = c.distance == Distance::RainBed;
+        const double share = shareAboveQuarterRate(s, bed ? s.size() : static_cast<std::size_t>(kRate / 2));
+        if (c.distance == Distance::Near || bed) {
+            EXPECT_GT(share, 0.01) << c.name << " has nothing above 5.5 kHz";
+        } else if (c.distance == Distance::Far) {
+            EXPECT_LT(share, 1e-5) << c.name << " keeps highs from afar";
+        }
+    }
+}
+
 TEST(contentSoundSet, NoTwoSoundsAreAlike) {
     const auto all = loadAll();
     for (auto a = all.begin(); a != all.end(); ++a)
@@ -152,16 +194,16 @@ TEST(contentSoundSet, NoTwoSoundsAreAlike) {
             EXPECT_NE(a->second.samples, b->second.samples) << a->first << " and " << b->first;
     std::map<std::size_t, int> lengths;
     for (const auto& [name, w] : all)
-        ++lengths[w.samples.size() / 11025];
+        ++lengths[w.samples.size() / static_cast<std::size_t>(kRate)];
     EXPECT_GE(lengths.size(), 7u) << "the sounds should differ in length";
 }
 
-TEST(contentSoundSet, StaysWellUnderThreeMegabytes) {
+TEST(contentSoundSet, StaysUnderFourMegabytes) {
     std::size_t total = 0;
     for (const SoundCase& c : kSoundCases)
         total += readDumpFile("Sounds/" + c.name).size();
-    EXPECT_LT(total, 3u * 1024 * 1024);
-    EXPECT_GT(total, 9u * 2 * 11025 * 2) << "implausibly short sounds";
+    EXPECT_LT(total, 4u * 1024 * 1024);
+    EXPECT_GT(total, 9u * 2 * static_cast<std::size_t>(kRate) * 2) << "implausibly short sounds";
 }
 
 // --- The rain bed loops seamlessly -------------------------------------------
@@ -170,7 +212,7 @@ class contentRainBedLoop : public testing::Test {
   protected:
     void SetUp() override {
         m_s = readWav(readDumpFile("Sounds/ZKT_Onweer9.wav")).samples;
-        ASSERT_GT(m_s.size(), 11025u);
+        ASSERT_GT(m_s.size(), static_cast<std::size_t>(kRate));
     }
     // The signal as heard when it repeats: end then start.
     double at(long i) const {
@@ -181,7 +223,7 @@ class contentRainBedLoop : public testing::Test {
 };
 
 TEST_F(contentRainBedLoop, LevelIsTheSameAtBothEnds) {
-    const std::size_t w = 1103; // 100 ms
+    const auto w = static_cast<std::size_t>(kRate / 10);
     const double start = rms(m_s, 0, w), end = rms(m_s, m_s.size() - w, w);
     EXPECT_GT(start, 0.01) << "the loop fades in";
     EXPECT_GT(end, 0.01) << "the loop fades out";
@@ -189,7 +231,7 @@ TEST_F(contentRainBedLoop, LevelIsTheSameAtBothEnds) {
 }
 
 TEST_F(contentRainBedLoop, ToneIsTheSameAtBothEnds) {
-    const std::size_t w = 2205; // 200 ms
+    const auto w = static_cast<std::size_t>(kRate / 5);
     const std::vector<std::int16_t> start(m_s.begin(), m_s.begin() + w), end(m_s.end() - w, m_s.end());
     const double ratio = brightness(start) / brightness(end);
     EXPECT_GT(ratio, 1 / 1.5);

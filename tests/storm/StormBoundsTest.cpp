@@ -157,9 +157,10 @@ TEST_F(StormBoundsTest, ARainEnvLinkInsideTheRouteIsStormedAndRestoredThroughThe
     ASSERT_TRUE(StormRestorer(files, fx.programFolder()).restore(result.journal).complete());
     EXPECT_TRUE(fs::is_symlink(fx.simFile("Routes/Zonnedal/Envfiles/rain.env")));
     auto after = everything();
-    for (const char* backup : {"Brontara/Dump/back_up/Zonnedal/", "Brontara/Dump/back_up/Zonnedal/rain.env",
-                               "Brontara/Dump/back_up/Sounds/", "Brontara/Dump/back_up/Sounds/rain_in.sms",
-                               "Brontara/Dump/back_up/Sounds/rain_ex.sms"})
+    for (const char* backup :
+         {"Brontara/Dump/back_up/Zonnedal/", "Brontara/Dump/back_up/Zonnedal/rain.env",
+          "Brontara/Dump/back_up/Zonnedal/rain.env.storm", "Brontara/Dump/back_up/Sounds/",
+          "Brontara/Dump/back_up/Sounds/rain_in.sms", "Brontara/Dump/back_up/Sounds/rain_ex.sms"})
         after.erase(backup);
     EXPECT_EQ(after, before);
 }

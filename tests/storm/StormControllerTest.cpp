@@ -469,7 +469,7 @@ TEST_F(StormControllerTest, AStormThatCannotBePutBackEitherLocksAsAfterAForcedEn
     files.fails = [](const FaultyFiles::Call& c) {
         using storm_test::pathEndsWith;
         return c.op == FaultyFiles::Op::Copy &&
-               ((pathEndsWith(c.to, "Envfiles/rain.env") && pathEndsWith(c.from, "ZKT_rain_Onweer.env")) ||
+               ((pathEndsWith(c.to, "Envfiles/rain.env") && pathEndsWith(c.from, "rain.env.storm")) ||
                 (pathEndsWith(c.to, "SOUND/rain_in.sms") &&
                  pathEndsWith(c.from, "back_up/Sounds/rain_in.sms")));
     };

@@ -3,6 +3,7 @@
 #include "FaultyFiles.h"
 #include "StormFixture.h"
 #include "core/storm/StormRestorer.h"
+#include "platform/TextEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -71,11 +72,9 @@ TEST_F(StormInstallerTest, StepsRunInTheirOrderWithTheirOverwriteRules) {
         points.push_back(p);
         return true;
     });
-    std::vector<StepPoint> expected = {{Step::WriteJournal},
-                                       {Step::CreateRouteBackupFolder},
-                                       {Step::CreateSoundsBackupFolder},
-                                       {Step::BackUpRainEnv, 0},
-                                       {Step::VerifyRainEnvBackups}};
+    std::vector<StepPoint> expected = {
+        {Step::CreateRouteBackupFolder},  {Step::ComposeRainEnv, 0}, {Step::WriteJournal},
+        {Step::CreateSoundsBackupFolder}, {Step::BackUpRainEnv, 0},  {Step::VerifyRainEnvBackups}};
     for (std::size_t i = 0; i < 5; ++i)
         expected.push_back({Step::CopyTexture, i});
     for (std::size_t i = 0; i < 9; ++i)
@@ -109,7 +108,10 @@ TEST_F(StormInstallerTest, StepsRunInTheirOrderWithTheirOverwriteRules) {
     std::size_t firstReplacement = 0;
     for (std::size_t i = 0; i < files.calls.size(); ++i) {
         const auto& c = files.calls[i];
-        if (c.op == Op::WriteAtomically) journalWrites.emplace_back(i, c.durable);
+        if (c.op == Op::WriteAtomically) {
+            EXPECT_TRUE(c.durable) << c.from;
+            if (pathEndsWith(c.from, "storm_journal.ini")) journalWrites.emplace_back(i, c.durable);
+        }
         if (!firstReplacement && c.op == Op::Copy && pathEndsWith(c.to, "SOUND\\rain_in.sms"))
             firstReplacement = i;
         const bool intoBackups = c.to.find("ack_up") != std::string::npos;
@@ -123,9 +125,13 @@ TEST_F(StormInstallerTest, StepsRunInTheirOrderWithTheirOverwriteRules) {
     ASSERT_EQ(journalWrites.size(), 2u);
     EXPECT_TRUE(journalWrites[0].second);
     EXPECT_TRUE(journalWrites[1].second);
-    for (std::size_t i = 0; i < journalWrites[0].first; ++i)
-        EXPECT_TRUE(files.calls[i].op == Op::FileExists || files.calls[i].op == Op::Check)
-            << "a change before the journal";
+    // Before the journal only the storm's own back-up folder changes: the environment file is composed there.
+    for (std::size_t i = 0; i < journalWrites[0].first; ++i) {
+        const auto& c = files.calls[i];
+        EXPECT_TRUE(c.op == Op::FileExists || c.op == Op::Read || c.op == Op::Check ||
+                    c.from.find("ack_up\\Zonnedal") != std::string::npos)
+            << "a change before the journal: " << c.from;
+    }
     EXPECT_LT(journalWrites[1].first, firstReplacement);
 }
 
@@ -237,6 +243,49 @@ TEST_F(StormInstallerTest, MissingSoundSourceIsDeletedAgainInsteadOfRestoredFrom
     EXPECT_EQ(fx.simulatorSnapshot(), before);
 }
 
+// Environment files as the simulator stores them: UTF-16 with a byte-order mark and the text header.
+std::string envFile(const std::string& world) {
+    return "\xff\xfe" + platform::text::utf8ToUtf16le("SIMISA@@@@@@@@@@JINX0w0t______\r\n\r\nworld (\r\n" +
+                                                      world + ")\r\n");
+}
+
+// The route's own water block, as a real rain file may have it: a count that does not match its layers, any
+// letter case, a bracket inside quotes.
+const std::string kRouteWater =
+    "World_Water (\r\n\t\tworld_water_terrain_patch_map ( 256 Wsib-W.raw )\r\n"
+    "\t\tworld_water_layers ( 3 world_water_layer ( world_water_layer_height ( -1 ) ) "
+    "world_water_layer ( comment ( \"a ) in quotes\" ) ) )\r\n\t)";
+
+TEST_F(StormInstallerTest, RainEnvFilesKeepTheirOwnWaterAndAreRestoredByteForByte) {
+    const std::string storm =
+        envFile("\tworld_fog_distance ( 700 )\r\n\tworld_water ( world_water_wave_height ( 0 ) )"
+                "\r\n\tworld_wind ( )\r\n");
+    fx.dir.write("Brontara/Dump/rain/ZKT_rain_Onweer.env", storm);
+    const std::string withWater = envFile("\tworld_fog_distance ( 2000 )\r\n\t" + kRouteWater + "\r\n");
+    const struct {
+        std::string name, contents, installed;
+    } cases[] = {
+        {"rain.env", withWater,
+         envFile("\tworld_fog_distance ( 700 )\r\n\t" + kRouteWater + "\r\n\tworld_wind ( )\r\n")},
+        {"rain_cut.env", withWater.substr(0, withWater.size() - 6), storm},
+        {"rain_ansi.env", "SIMISA@@@@@@@@@@JINX0w0t______\r\nworld ( world_water ( ) )", storm},
+        {"rain_empty.env", "", storm},
+    };
+    fx.addRoute("Zonnedal", {});
+    std::vector<std::string> names;
+    for (const auto& c : cases) {
+        fx.dir.write("MSTS/Routes/Zonnedal/Envfiles/" + c.name, c.contents);
+        names.push_back(c.name);
+    }
+    const auto before = fx.simulatorSnapshot();
+    const auto result = install(fx.record("Zonnedal", names, true));
+    ASSERT_EQ(result.outcome, InstallOutcome::Installed);
+    for (const auto& c : cases)
+        EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/" + c.name)), c.installed) << c.name;
+    ASSERT_TRUE(restore(result.journal).complete());
+    EXPECT_EQ(fx.simulatorSnapshot(), before);
+}
+
 // A back-up that cannot be taken or does not match, for whatever reason: nothing replaced, additions undone.
 struct BackupFault {
     const char* what;
@@ -258,15 +307,17 @@ TEST_P(BackupFaultTest, NothingInTheSimulatorIsReplacedAndWhatWasAddedIsRemoved)
     EXPECT_EQ(fx.simulatorSnapshot(), before) << GetParam().what;
     EXPECT_FALSE(journalOnDisk()) << GetParam().what;
     for (const auto& c : files.calls)
-        EXPECT_FALSE(c.op == Op::Copy && !c.failIfExists &&
-                     pathEndsWith(c.from, "\\Dump\\rain\\ZKT_rain_Onweer.env"))
+        EXPECT_FALSE(c.op == Op::Copy && !c.failIfExists && pathEndsWith(c.from, ".env.storm"))
             << "a rain environment file was replaced: " << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, BackupFaultTest,
     testing::Values(
-        BackupFault{"journal cannot be written", [](const auto& c) { return c.op == Op::WriteAtomically; }},
+        BackupFault{"journal cannot be written",
+                    [](const auto& c) {
+                        return c.op == Op::WriteAtomically && pathEndsWith(c.from, "storm_journal.ini");
+                    }},
         BackupFault{"second environment back-up fails (disk full)",
                     [](const auto& c) {
                         return c.op == Op::Copy &&
@@ -287,9 +338,14 @@ INSTANTIATE_TEST_SUITE_P(
                         return c.op == Op::CreateDirectory ||
                                (c.op == Op::Copy && !c.failIfExists && pathEndsWith(c.from, ".env"));
                     }},
+        BackupFault{"storm environment cannot be composed",
+                    [](const auto& c) {
+                        return c.op == Op::WriteAtomically && pathEndsWith(c.from, "rain_thunder.env.storm");
+                    }},
         BackupFault{"journal cannot be marked",
                     [n = std::make_shared<int>(0)](const auto& c) {
-                        return c.op == Op::WriteAtomically && ++*n == 2;
+                        return c.op == Op::WriteAtomically && pathEndsWith(c.from, "storm_journal.ini") &&
+                               ++*n == 2;
                     }}),
     [](const auto& info) { return "Fault" + std::to_string(info.index); });
 

@@ -134,8 +134,13 @@ std::vector<Frame> lightningFrames(int count, const std::vector<int>& lit, const
     return frames;
 }
 
+// The tilings that readers take from other layers than the one they draw:
+// the day sky's from the night layer, the cloud layer's from the last layer.
+const std::string kSkyTiles = "2";
+const std::string kScudTiles = "3";
+
 Frame scud(const std::string& scrollU, const std::string& scrollV) {
-    return {{"world_anim_shader_frame_uvtiles", "3 3"},
+    return {{"world_anim_shader_frame_uvtiles", kScudTiles + " " + kScudTiles},
             {"world_anim_shader_frame_uvscroll", scrollU + " " + scrollV}};
 }
 
@@ -150,9 +155,9 @@ std::vector<SkyLayer> skyLayers() {
     constexpr int kFrames = 50; // at 0.12 s: one flash sequence every 6 s
     std::vector<SkyLayer> layers;
     // 0: the day sky, a closed deck of storm clouds.
-    layers.push_back(dome(800, {{}, {tiles("2", "2")}, "BlendATex", kStormSky}));
+    layers.push_back(dome(800, {{}, {tiles(kSkyTiles, kSkyTiles)}, "BlendATex", kStormSky}));
     // 1: the night sky: no stars through a storm, so a transparent layer.
-    SkyLayer night = dome(780, {{}, {tiles("2", "2")}, "BlendATex", kTransparent});
+    SkyLayer night = dome(780, {{}, {tiles(kSkyTiles, kSkyTiles)}, "BlendATex", kTransparent});
     night.fadeIn = {"18:30:00", "20:30:00"};
     night.fadeOut = {"05:00:00", "07:00:00"};
     layers.push_back(std::move(night));
@@ -234,39 +239,33 @@ std::vector<std::uint8_t> makeStormEnvironment() {
     w.close();
     w.close();
 
-    // Rough, dark water: the storm sky under scudding cloud.
+    // The standard water of real rain files: the route's own water textures,
+    // still, at the heights and tiling those files give them. Installing puts
+    // the route's own water block in its place where the route's file has one.
     w.open("world_water");
     // Real files name a .raw file here, one that routes do not seem to ship;
     // Brontara installs none either.
     w.leaf("world_water_terrain_patch_map", "0 " + quoted(std::string(kWaterPatchMap)));
-    w.leaf("world_water_wave_height", "2");
-    w.leaf("world_water_wave_speed", "6");
-    const std::vector<std::pair<std::string, AnimShader>> water = {
-        {"0.0", {{}, {tiles("8", "8")}, "BlendATex", kStormSky}},
-        {"0.05",
-         {{},
-          {{{"world_anim_shader_frame_uvtiles", "6 6"}, {"world_anim_shader_frame_uvscroll", "0.02 0.01"}}},
-          "BlendATex",
-          kLowClouds}},
-    };
-    w.open("world_water_layers", integer(static_cast<long long>(water.size())));
-    for (size_t i = 0; i < water.size(); ++i) {
+    w.leaf("world_water_wave_height", "0");
+    w.leaf("world_water_wave_speed", "0");
+    const char* heights[] = {"-1", "-0.5", "0"};
+    w.open("world_water_layers", integer(static_cast<long long>(kRouteWater.size())));
+    for (size_t i = 0; i < kRouteWater.size(); ++i) {
         w.open("world_water_layer");
-        w.leaf("world_water_layer_height", water[i].first);
-        w.leaf("world_water_layer_sky_reflection", i == 0 ? "0" : "1");
-        writeAnimShader(w, water[i].second);
+        w.leaf("world_water_layer_height", heights[i]);
+        writeAnimShader(w, {{}, {tiles("8", "8")}, "TexDiff", kRouteWater[i]});
         w.close();
     }
     w.close();
     w.close();
 
     // Rain as real rain files have it (the only density and speed known to
-    // work); the drops drawn with the soft blue-white glow.
+    // work), the drops drawn with the route's own rain streak.
     w.open("world_precipitation");
     w.leaf("world_precipitation_type", "world_precipitation_type_rain");
     w.leaf("world_precipitation_density", "2048");
     w.leaf("world_precipitation_speed", "40");
-    writeAnimShader(w, {{}, {tiles("1", "1")}, "BlendATex", kFlash});
+    writeAnimShader(w, {{}, {tiles("1", "1")}, "BlendATexDiff", kRouteRainDrops});
     w.close();
 
     // Gusty near the ground, a steady gale aloft.

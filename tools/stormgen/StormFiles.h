@@ -17,6 +17,12 @@ inline constexpr std::string_view kTransparent = "ZKT_Transparant.ace";
 // file there; no such file is generated or installed.
 inline constexpr std::string_view kWaterPatchMap = "ZKT_Water.raw";
 
+// Textures of the standard set that every route carries in its Envfiles\Textures:
+// the water of real rain files, bottom to top, and their rain drops.
+inline constexpr std::array<std::string_view, 3> kRouteWater = {"waterbot.ace", "watermid.ace",
+                                                                "WaterTop.ace"};
+inline constexpr std::string_view kRouteRainDrops = "rain.ace";
+
 inline constexpr std::array<std::string_view, 9> kThunderSounds = {
     "ZKT_Onweer1.wav", "ZKT_Onweer2.wav", "ZKT_Onweer3.wav", "ZKT_Onweer4.wav", "ZKT_Onweer5.wav",
     "ZKT_Onweer6.wav", "ZKT_Onweer7.wav", "ZKT_Onweer8.wav", "ZKT_Onweer9.wav",

@@ -121,10 +121,11 @@ void addCrackle(Rng& rng, Signal& out, double onset, double amount) {
         out[i] += 0.9 * amount * hp2.process(hp1.process(ticksBuf[i]));
 }
 
-// Air absorbs the highs of far thunder.
+// Air absorbs the highs of far thunder: a close strike keeps its crack up to
+// the top of the band, the farthest only its roll below about 350 Hz.
 void distanceFilter(Signal& s, double distance) {
-    if (distance <= 0.05) return;
-    const double hz = 4800.0 * dm::exp(-distance * 2.8);
+    if (distance <= 0.25) return;
+    const double hz = 9600.0 * dm::exp(-distance * 3.5);
     Biquad a = Biquad::lowPass(hz), b = Biquad::lowPass(hz);
     for (double& x : s)
         x = b.process(a.process(x));
@@ -161,24 +162,31 @@ Signal synthesizeRainLoop(double loopSeconds, double peakDb, std::uint64_t seed)
     const double fadeSeconds = 1.5;
     const int n = samplesFor(loopSeconds + fadeSeconds);
 
-    // Hiss of the rain itself, breathing slowly.
+    // Hiss of the rain itself, breathing slowly: a broad band and the bright
+    // sizzle of countless small drops above it.
     Signal s = whiteNoise(rng, n);
-    Biquad hp = Biquad::highPass(450.0), lp = Biquad::lowPass(3800.0);
+    const Signal sizzle = whiteNoise(rng, n);
+    Biquad hp = Biquad::highPass(450.0), lp = Biquad::lowPass(5000.0);
+    Biquad hpHigh1 = Biquad::highPass(5500.0), hpHigh2 = Biquad::highPass(5500.0),
+           lpHigh = Biquad::lowPass(10000.0);
     const Signal breath = flutter(rng, n, 0.4, 0.18);
     for (int i = 0; i < n; ++i)
-        s[i] = lp.process(hp.process(s[i])) * 0.35 * breath[i];
+        s[i] = (lp.process(hp.process(s[i])) * 0.35 +
+                lpHigh.process(hpHigh2.process(hpHigh1.process(sizzle[i]))) * 0.3) *
+               breath[i];
 
-    // Drops on roof and leaves: random ticks ringing at a few pitches.
-    Biquad rings[3] = {Biquad::bandPass(1300.0, 5.0), Biquad::bandPass(2300.0, 6.0),
-                       Biquad::bandPass(3400.0, 6.0)};
-    Signal drops[3] = {Signal(n, 0.0), Signal(n, 0.0), Signal(n, 0.0)};
+    // Drops on roof and leaves: random ticks ringing at a few pitches, the
+    // highest the splash of drops on hard surfaces.
+    Biquad rings[4] = {Biquad::bandPass(1300.0, 5.0), Biquad::bandPass(2300.0, 6.0),
+                       Biquad::bandPass(3400.0, 6.0), Biquad::bandPass(6800.0, 4.0)};
+    Signal drops[4] = {Signal(n, 0.0), Signal(n, 0.0), Signal(n, 0.0), Signal(n, 0.0)};
     const int dropCount = static_cast<int>(140 * (loopSeconds + fadeSeconds));
     for (int k = 0; k < dropCount; ++k) {
         const int at = rng.below(n);
         const double a = rng.uniform() * rng.uniform();
-        drops[rng.below(3)][at] += (rng.uniform() < 0.5 ? -a : a);
+        drops[rng.below(4)][at] += (rng.uniform() < 0.5 ? -a : a);
     }
-    for (int band = 0; band < 3; ++band)
+    for (int band = 0; band < 4; ++band)
         for (int i = 0; i < n; ++i)
             s[i] += 1.6 * rings[band].process(drops[band][i]);
 

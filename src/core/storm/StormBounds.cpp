@@ -26,6 +26,7 @@ std::optional<std::string> pathOutsideBounds(const StormPlan& plan) {
     for (const ReplacedFile& f : plan.rainEnvFiles) {
         changes.push_back({&f.target, envfiles, true});
         changes.push_back({&f.backup, backups, true});
+        changes.push_back({&f.stormVersion, backups, true});
     }
     for (const AddedFile& f : plan.textures)
         changes.push_back({&f.target, envfiles, false});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/storm/StormInstaller.h"
 
+#include "core/storm/RouteWater.h"
 #include "core/storm/StormBounds.h"
 #include "core/storm/StormRestorer.h"
 #include "platform/FileSystem.h"
@@ -11,10 +12,12 @@ namespace storm {
 
 std::string_view stepName(Step step) {
     switch (step) {
-    case Step::WriteJournal:
-        return "WriteJournal";
     case Step::CreateRouteBackupFolder:
         return "CreateRouteBackupFolder";
+    case Step::ComposeRainEnv:
+        return "ComposeRainEnv";
+    case Step::WriteJournal:
+        return "WriteJournal";
     case Step::CreateSoundsBackupFolder:
         return "CreateSoundsBackupFolder";
     case Step::BackUpRainEnv:
@@ -65,6 +68,18 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     // Nothing is changed for a storm that cannot go in whole.
     if (auto obstacle = firstObstacle(m_files, plan)) return {InstallOutcome::Blocked, journal, obstacle};
 
+    // Folder creations fail harmlessly when the folder exists. A back-up lives only as long as the folder
+    // entry that holds it.
+    m_files.createDirectory(plan.routeBackupFolder, true);
+    if (!reached(Step::CreateRouteBackupFolder)) return interrupted(journal);
+    // Each rain environment file is replaced by the storm's with that file's own water, composed into the
+    // route's back-up folder before anything in the simulator changes: replacing it is then a plain copy.
+    const auto storm = m_files.readFile(plan.stormEnvironment);
+    for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i) {
+        if (!composeRainEnvFile(storm, plan.rainEnvFiles[i])) return {InstallOutcome::BackupFailed, journal};
+        if (!reached(Step::ComposeRainEnv, i)) return interrupted(journal);
+    }
+
     // What existed before decides, when restoring, between copying a back-up
     // back and deleting a file that the storm brought.
     for (const ReplacedFile& f : plan.rainEnvFiles)
@@ -83,9 +98,6 @@ InstallResult StormInstaller::install(const StormRecord& record) {
         return {InstallOutcome::BackupFailed, journal};
     if (!reached(Step::WriteJournal)) return interrupted(journal);
 
-    // Fail harmlessly when the folders exist. A back-up lives only as long as the folder entry that holds it.
-    m_files.createDirectory(plan.routeBackupFolder, true);
-    if (!reached(Step::CreateRouteBackupFolder)) return interrupted(journal);
     m_files.createDirectory(plan.soundsBackupFolder, true);
     if (!reached(Step::CreateSoundsBackupFolder)) return interrupted(journal);
 
@@ -180,6 +192,12 @@ InstallResult StormInstaller::rollBack(const StormPlan& plan, StormJournal journ
     const RestoreResult undone = StormRestorer(m_files, m_programFolder).restore(journal);
     return {undone.complete() ? InstallOutcome::RolledBack : InstallOutcome::RollbackFailed, journal,
             std::move(problem)};
+}
+
+bool StormInstaller::composeRainEnvFile(const std::optional<std::string>& storm, const ReplacedFile& file) {
+    if (!storm) return false; // it could be read a moment ago, when nothing had changed yet
+    const std::string composed = withRouteWater(*storm, m_files.readFile(file.target).value_or(""));
+    return m_files.writeFileAtomically(file.stormVersion, composed, true);
 }
 
 bool StormInstaller::backupsMatch(const std::vector<const ReplacedFile*>& replaced,

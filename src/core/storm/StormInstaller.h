@@ -26,12 +26,14 @@ struct InstallResult {
 
 // Installs the storm's files for a record that route inspection accepted.
 // Every path is checked first to lead only into the storm's own folders, and
-// every file to be readable or changeable, before anything changes. The
-// back-ups are taken, put on the disk and checked byte for byte before the
-// first simulator file is replaced, and the journal is on the disk before the
-// first change. A storm is reported installed only when every replaced file
-// holds its storm version and every added file its bytes; otherwise every
-// change is put back.
+// every file to be readable or changeable, before anything changes. Then the
+// storm's environment file is composed with each rain environment file's own
+// water into the route's back-up folder (failing there changes nothing in the
+// simulator and ends as BackupFailed). The back-ups are taken, put on the disk
+// and checked byte for byte before the first simulator file is replaced, and
+// the journal is on the disk before the first change. A storm is reported
+// installed only when every replaced file holds its storm version and every
+// added file its bytes; otherwise every change is put back.
 class StormInstaller {
   public:
     StormInstaller(StormFiles& files, std::string programFolder, StepHook hook = {})
@@ -41,6 +43,7 @@ class StormInstaller {
 
   private:
     bool reached(Step step, std::size_t index = 0) { return !m_hook || m_hook({step, index}); }
+    bool composeRainEnvFile(const std::optional<std::string>& storm, const ReplacedFile& file);
     bool backupsMatch(const std::vector<const ReplacedFile*>& files, const std::vector<bool>& existed);
     InstallResult undo(const StormPlan& plan, StormJournal journal);
     InstallResult rollBack(const StormPlan& plan, StormJournal journal, FileProblem problem);

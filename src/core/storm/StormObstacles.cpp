@@ -9,9 +9,9 @@ namespace storm {
 std::optional<FileProblem> firstObstacle(StormFiles& files, const StormPlan& plan) {
     using platform::Access;
     std::vector<std::pair<std::string, Access>> checks;
-    // Brontara's own files first: without them nothing can go in whole.
-    for (const ReplacedFile& f : plan.rainEnvFiles)
-        checks.emplace_back(f.stormVersion, Access::Read);
+    // Brontara's own files first: without them nothing can go in whole. (The rain environment files' storm
+    // versions are composed from the storm's environment file later.)
+    checks.emplace_back(plan.stormEnvironment, Access::Read);
     for (const ReplacedFile& f : plan.soundSources)
         checks.emplace_back(f.stormVersion, Access::Read);
     for (const AddedFile& f : plan.textures)

@@ -27,9 +27,10 @@ StormPlan StormPlan::make(const std::string& programFolder, const StormRecord& r
     plan.journal = journalPath(P);
     plan.routeBackupFolder = P + "\\Dump\\back_up\\" + R;
     plan.soundsBackupFolder = P + "\\Dump\\back_up\\Sounds";
+    plan.stormEnvironment = P + "\\Dump\\rain\\ZKT_rain_Onweer.env";
     for (const std::string& name : record.rainEnvNames)
         plan.rainEnvFiles.push_back(
-            {envfiles + name, backups + R + "\\" + name, P + "\\Dump\\rain\\ZKT_rain_Onweer.env"});
+            {envfiles + name, backups + R + "\\" + name, backups + R + "\\" + name + ".storm"});
     for (std::size_t i = 0; i < kTextureNames.size(); ++i) {
         const std::string name = kTextureNames[i];
         plan.textures[i] = {name, P + "\\Dump\\Textures\\" + name, envfiles + "Textures\\" + name};

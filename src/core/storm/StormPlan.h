@@ -9,7 +9,8 @@
 namespace storm {
 
 // A simulator file that the storm replaces, where its back-up is kept and the
-// storm version that replaces it.
+// storm version that replaces it (for a rain environment file, the one made
+// for it in the route's back-up folder).
 struct ReplacedFile {
     std::string target;
     std::string backup;
@@ -43,8 +44,9 @@ struct StormPlan {
     std::string backupFolder;
     std::string dumpFolder;
     std::string journal;
-    std::string routeBackupFolder;          // created before the back-ups
-    std::string soundsBackupFolder;         // created before the back-ups
+    std::string routeBackupFolder;  // created before the back-ups
+    std::string soundsBackupFolder; // created before the back-ups
+    std::string stormEnvironment;   // the storm's environment file, before each route's water is put in
     std::vector<ReplacedFile> rainEnvFiles; // in the order of the record's names
     std::array<AddedFile, 5> textures;
     std::array<AddedFile, kThunderSoundCount> thunderSounds;

@@ -9,8 +9,9 @@ namespace storm {
 // The installation's steps in the order they run. Some run once per file:
 // StepPoint::index tells which (the rain environment name, texture, sound).
 enum class Step {
-    WriteJournal,             // the journal, before anything else changes
     CreateRouteBackupFolder,  // back_up\<route>
+    ComposeRainEnv,           // per rain environment name: the storm's file with that file's water
+    WriteJournal,             // the journal, before anything in the simulator changes
     CreateSoundsBackupFolder, // back_up\Sounds
     BackUpRainEnv,            // per rain environment name
     VerifyRainEnvBackups,
