@@ -208,6 +208,7 @@ void MainWindow::createMenu() {
 void MainWindow::setBorderIcons(bool withSystemMenu) {
     // Without the system menu the title bar has no close button: only minimise stays.
     const Qt::WindowFlags flags = mainWindowFlags(withSystemMenu, QGuiApplication::platformName());
+    if (flags == windowFlags()) return; // the native window, and what the desktop holds for it, stays
     bool wasVisible = isVisible();
     QPoint place = pos();
     setWindowFlags(flags); // hides a visible window
@@ -303,12 +304,14 @@ void MainWindow::lock() {
     m_quitAction->setEnabled(false);
     m_optionsMenu->menuAction()->setVisible(false);
     setBorderIcons(false);
+    m_context.platform.blockSessionEnd(winId(), sessionEndReason(texts().mayNotClose));
 }
 
 void MainWindow::unlock() {
     m_selectionPanel->show();
     m_quitAction->setEnabled(true);
     setBorderIcons(true);
+    m_context.platform.unblockSessionEnd(winId());
     m_report->clear();
     m_optionsMenu->menuAction()->setVisible(true);
 }

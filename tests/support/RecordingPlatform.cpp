@@ -54,4 +54,12 @@ bool RecordingPlatform::postCloseRequest(platform::WindowId w) {
     return w != 0;
 }
 
+void RecordingPlatform::blockSessionEnd(platform::WindowId w, const std::string& reason) {
+    log_.push_back("block " + std::to_string(w) + "|" + reason);
+}
+
+void RecordingPlatform::unblockSessionEnd(platform::WindowId w) {
+    log_.push_back("unblock " + std::to_string(w));
+}
+
 } // namespace testing_support

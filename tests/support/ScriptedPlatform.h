@@ -46,6 +46,10 @@ class ScriptedPlatform : public platform::Platform {
     platform::WindowId window = 0;
     std::vector<std::string> windowLookups;
 
+    // The session-end reason: "block <reason>" and "unblock", in order, and the window each was for.
+    std::vector<std::string> sessionEndBlocks;
+    std::vector<platform::WindowId> sessionEndWindows;
+
     // Called whenever a box is shown, with the box (for checks of the program's state at that moment).
     std::function<void(const Box&)> onBox;
 
@@ -57,6 +61,8 @@ class ScriptedPlatform : public platform::Platform {
                                                 const std::string& valueName) override;
     platform::WindowId findWindow(const std::string& title) override;
     bool postCloseRequest(platform::WindowId window) override;
+    void blockSessionEnd(platform::WindowId window, const std::string& reason) override;
+    void unblockSessionEnd(platform::WindowId window) override;
 
     // True when every queued answer, dialog action and folder was used.
     bool allUsed() const { return m_answers.empty() && m_modals.empty() && m_folders.empty(); }

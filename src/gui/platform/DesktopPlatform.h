@@ -15,6 +15,8 @@ class DesktopPlatform : public Platform {
     RegistryText readLocalMachineText(const std::string& key, const std::string& valueName) override;
     WindowId findWindow(const std::string& title) override;
     bool postCloseRequest(WindowId window) override;
+    void blockSessionEnd(WindowId window, const std::string& reason) override;
+    void unblockSessionEnd(WindowId window) override;
 };
 
 } // namespace platform
