@@ -29,6 +29,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace {
 
@@ -70,14 +71,14 @@ MainWindow::MainWindow(AppContext& context)
 
 #ifndef QT_NO_SESSIONMANAGER
     // The desktop session asks before it ends: refused, with the same box, while a storm is installed.
+    // The answer goes back at once and the box follows: a session that waited for the box would
+    // take the silence for a hung program (Windows then ends it regardless), and every other
+    // window of the program is asked too and must already find the refusal.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
         const SessionEndAnswer answer =
             answerSessionEnd(m_storm.isStormActive(), manager.allowsInteraction());
-        if (answer.showRefusal) {
-            guarded([this] { mayClose(); });
-            manager.release();
-        }
         if (answer.cancel) manager.cancel();
+        if (answer.showRefusal) QTimer::singleShot(0, this, [this] { guarded([this] { mayClose(); }); });
     });
 #endif
 }
