@@ -207,7 +207,7 @@ void MainWindow::createMenu() {
 }
 
 void MainWindow::setBorderIcons(bool withSystemMenu) {
-    // Without the system menu the title bar has no close button: only minimise stays.
+    // Without the system menu only minimise stays, unless the platform needs the close (BorderIcons.h).
     const Qt::WindowFlags flags = mainWindowFlags(withSystemMenu, QGuiApplication::platformName());
     if (flags == windowFlags()) return; // the native window, and what the desktop holds for it, stays
     bool wasVisible = isVisible();
