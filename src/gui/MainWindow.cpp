@@ -72,8 +72,8 @@ MainWindow::MainWindow(AppContext& context)
 #ifndef QT_NO_SESSIONMANAGER
     // The desktop session asks before it ends: refused, with the same box, while a storm is installed.
     // The answer goes back at once and the box follows: a session that waited for the box would
-    // take the silence for a hung program (Windows then ends it regardless), and every other
-    // window of the program is asked too and must already find the refusal.
+    // take the silence for a hung program and offer to end it, and every other window of the
+    // program is asked too and must already find the refusal.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
         const SessionEndAnswer answer =
             answerSessionEnd(m_storm.isStormActive(), manager.allowsInteraction());
