@@ -4,7 +4,7 @@
 Qt::WindowFlags mainWindowFlags(bool withSystemMenu, QStringView platformName) {
     Qt::WindowFlags flags =
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
-    if (withSystemMenu)
+    if (withSystemMenu || platformName == u"windows")
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     else if (platformName == u"xcb")
         flags |= Qt::WindowCloseButtonHint; // keeps the close function in the window manager's hints

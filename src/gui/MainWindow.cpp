@@ -29,6 +29,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace {
 
@@ -70,14 +71,14 @@ MainWindow::MainWindow(AppContext& context)
 
 #ifndef QT_NO_SESSIONMANAGER
     // The desktop session asks before it ends: refused, with the same box, while a storm is installed.
+    // The answer goes back at once and the box follows: a session that waited for the box would
+    // take the silence for a hung program and offer to end it, and every other window of the
+    // program is asked too and must already find the refusal.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
         const SessionEndAnswer answer =
             answerSessionEnd(m_storm.isStormActive(), manager.allowsInteraction());
-        if (answer.showRefusal) {
-            guarded([this] { mayClose(); });
-            manager.release();
-        }
         if (answer.cancel) manager.cancel();
+        if (answer.showRefusal) QTimer::singleShot(0, this, [this] { guarded([this] { mayClose(); }); });
     });
 #endif
 }
@@ -206,8 +207,9 @@ void MainWindow::createMenu() {
 }
 
 void MainWindow::setBorderIcons(bool withSystemMenu) {
-    // Without the system menu the title bar has no close button: only minimise stays.
+    // Without the system menu only minimise stays, unless the platform needs the close (BorderIcons.h).
     const Qt::WindowFlags flags = mainWindowFlags(withSystemMenu, QGuiApplication::platformName());
+    if (flags == windowFlags()) return; // the native window, and what the desktop holds for it, stays
     bool wasVisible = isVisible();
     QPoint place = pos();
     setWindowFlags(flags); // hides a visible window
@@ -303,12 +305,14 @@ void MainWindow::lock() {
     m_quitAction->setEnabled(false);
     m_optionsMenu->menuAction()->setVisible(false);
     setBorderIcons(false);
+    m_context.platform.blockSessionEnd(winId(), sessionEndReason(texts().mayNotClose));
 }
 
 void MainWindow::unlock() {
     m_selectionPanel->show();
     m_quitAction->setEnabled(true);
     setBorderIcons(true);
+    m_context.platform.unblockSessionEnd(winId());
     m_report->clear();
     m_optionsMenu->menuAction()->setVisible(true);
 }

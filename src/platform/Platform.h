@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Registry.h"
+#include "platform/SessionEndBlock.h"
 #include "platform/WindowFinder.h"
 #include "platform/WinePrefixSearch.h"
 
@@ -59,6 +60,9 @@ class Platform {
     // See WindowFinder.h.
     virtual WindowId findWindow(const std::string& title) = 0;
     virtual bool postCloseRequest(WindowId window) = 0;
+    // See SessionEndBlock.h: the reason the desktop shows while the window refuses the session's end.
+    virtual void blockSessionEnd(WindowId window, const std::string& reason) = 0;
+    virtual void unblockSessionEnd(WindowId window) = 0;
     // True when the program runs without administrator rights and could be started again with them.
     virtual bool mayRestartAsAdministrator() = 0;
     // Starts the program again with administrator rights, hands the single-instance claim to the new

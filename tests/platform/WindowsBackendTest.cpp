@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Win32 side of the platform layer, run on Windows or under Wine: what
 // only the Windows backend does (attributes set with SetFileAttributes, the
-// named mutex, the registry views, FindWindow and WM_CLOSE).
+// named mutex, the registry views, FindWindow and WM_CLOSE, the shutdown-block
+// reason).
 #include "platform/Error.h"
 #include "platform/FileAccess.h"
 #include "platform/FileSystem.h"
@@ -10,6 +11,7 @@
 #include "platform/Process.h"
 #include "platform/Registry.h"
 #include "platform/ReplaceFile.h"
+#include "platform/SessionEndBlock.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowFinder.h"
 #include "platform/win/WideText.h"
@@ -793,6 +795,30 @@ TEST(WindowFinderWin, CloseRequestReachesTheWindow) {
     EXPECT_FALSE(postCloseRequest(0));
     TestWindow::pumpMessages();
     EXPECT_EQ(TestWindow::closeRequests, 1);
+}
+
+// The reason on Windows' shutdown screen. Wine keeps none and says so; then
+// only the refusals without a window or a reason are checked.
+TEST(SessionEndBlockWin, TheReasonIsGivenAndTakenBack) {
+    EXPECT_FALSE(blockSessionEnd(0, "Niet afsluiten"));
+    EXPECT_FALSE(unblockSessionEnd(0));
+    TestWindow window("Brontara Test Window " + uniqueSuffix());
+    EXPECT_FALSE(blockSessionEnd(window.id(), "")) << "an empty text is no reason";
+    const std::string reason =
+        "Het programma kan niet worden afgesloten voordat de bestanden weer zijn hersteld: \u00fc";
+    SetLastError(0);
+    const bool given = blockSessionEnd(window.id(), reason);
+    if (!given && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED)
+        GTEST_SKIP() << "this system (Wine) keeps no shutdown-block reason";
+    ASSERT_TRUE(given);
+    const HWND handle = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window.id()));
+    wchar_t text[MAX_STR_BLOCKREASON];
+    DWORD length = MAX_STR_BLOCKREASON;
+    ASSERT_TRUE(ShutdownBlockReasonQuery(handle, text, &length));
+    EXPECT_EQ(win::narrow(text), reason);
+    EXPECT_TRUE(unblockSessionEnd(window.id()));
+    length = MAX_STR_BLOCKREASON;
+    EXPECT_FALSE(ShutdownBlockReasonQuery(handle, text, &length)) << "the reason was taken back";
 }
 
 } // namespace

@@ -108,8 +108,13 @@ TEST_F(RecoveryTest, AStormFoundAtStartCannotBeBackedUpOverByASecondOne) {
         StormWindow first(fx, platform);
         first.make("Heuvelland");
     }
+    platform.sessionEndBlocks.clear();
     StormWindow second(fx, platform);
     ASSERT_TRUE(second.locked());
+    EXPECT_EQ(platform.sessionEndBlocks,
+              std::vector<std::string>{"block Het programma kan niet worden afgesloten voordat de "
+                                       "bestanden weer zijn herstelt."})
+        << "a window that opens locked tells the desktop why the session may not end";
     second.make("Heuvelland"); // the make button is out of reach; pressing it anyway does nothing
     EXPECT_EQ(readFile(fx.dumpFile("back_up/Heuvelland/Heavy_Rain.env")),
               StormFixture::original("Heuvelland Heavy_Rain.env"));

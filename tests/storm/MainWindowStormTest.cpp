@@ -70,10 +70,12 @@ TEST_F(MainWindowStormTest, AFullStormCycleAsTheUserDoesIt) {
     EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/rain.env")), StormFixture::stormEnv());
     EXPECT_TRUE(fs::exists(fx.journalFile()));
 
-    // Locked: every close is refused with the box.
+    // Locked: every close is refused with the box, and the desktop is told why the session may not end.
     EXPECT_FALSE(w->mayClose());
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].caption, "Fout bij afsluiten");
+    const std::string reason = "block " + platform.boxes[0].text;
+    EXPECT_EQ(platform.sessionEndBlocks, std::vector<std::string>{reason});
 
     w.restore();
     EXPECT_TRUE(w.selecting());
@@ -83,6 +85,11 @@ TEST_F(MainWindowStormTest, AFullStormCycleAsTheUserDoesIt) {
     EXPECT_EQ(control<QComboBox>(w.form(), "RouteBox")->currentText().toStdString(), "Zonnedal");
     EXPECT_TRUE(w->mayClose());
     EXPECT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.sessionEndBlocks, (std::vector<std::string>{reason, "unblock"}));
+    ASSERT_EQ(platform.sessionEndWindows.size(), 2u);
+    EXPECT_NE(platform.sessionEndWindows[0], 0u);
+    EXPECT_EQ(platform.sessionEndWindows[1], platform.sessionEndWindows[0])
+        << "the reason is taken back where given";
 }
 
 TEST_F(MainWindowStormTest, TheReportReadsLineByLineInItsColoursAndStyles) {

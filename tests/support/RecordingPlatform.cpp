@@ -64,4 +64,12 @@ bool RecordingPlatform::restartAsAdministrator() {
     return restartStarts;
 }
 
+void RecordingPlatform::blockSessionEnd(platform::WindowId w, const std::string& reason) {
+    log_.push_back("block " + std::to_string(w) + "|" + reason);
+}
+
+void RecordingPlatform::unblockSessionEnd(platform::WindowId w) {
+    log_.push_back("unblock " + std::to_string(w));
+}
+
 } // namespace testing_support

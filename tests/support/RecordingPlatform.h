@@ -15,7 +15,8 @@ using CallLog = std::vector<std::string>;
 
 // The platform double for tests without Qt. Every box, window lookup, close
 // request and shell request is a line of the log:
-//   "box <caption>|<text>|<flags>", "find <title>", "close <window>", "open <target>".
+//   "box <caption>|<text>|<flags>", "find <title>", "close <window>", "open <target>",
+//   "block <window>|<reason>", "unblock <window>".
 // Yes/no boxes take their answers from a queue; an OK box answers OK itself.
 class RecordingPlatform : public platform::Platform {
   public:
@@ -53,6 +54,8 @@ class RecordingPlatform : public platform::Platform {
     bool mayRestartAsAdministrator() override { return mayRestart; }
     // Logged as "restart as administrator".
     bool restartAsAdministrator() override;
+    void blockSessionEnd(platform::WindowId window, const std::string& reason) override;
+    void unblockSessionEnd(platform::WindowId window) override;
 
   private:
     CallLog& log_;

@@ -77,4 +77,14 @@ bool ScriptedPlatform::postCloseRequest(platform::WindowId w) {
     return w != 0;
 }
 
+void ScriptedPlatform::blockSessionEnd(platform::WindowId w, const std::string& reason) {
+    sessionEndBlocks.push_back("block " + reason);
+    sessionEndWindows.push_back(w);
+}
+
+void ScriptedPlatform::unblockSessionEnd(platform::WindowId w) {
+    sessionEndBlocks.push_back("unblock");
+    sessionEndWindows.push_back(w);
+}
+
 } // namespace testing_support

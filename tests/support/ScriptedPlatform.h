@@ -54,6 +54,9 @@ class ScriptedPlatform : public platform::Platform {
     // Restarting as administrator: whether it is possible, and how often it was asked for.
     bool mayRestart = false;
     int restarts = 0;
+    // The session-end reason: "block <reason>" and "unblock", in order, and the window each was for.
+    std::vector<std::string> sessionEndBlocks;
+    std::vector<platform::WindowId> sessionEndWindows;
 
     // Called whenever a box is shown, with the box (for checks of the program's state at that moment).
     std::function<void(const Box&)> onBox;
@@ -69,6 +72,8 @@ class ScriptedPlatform : public platform::Platform {
     bool postCloseRequest(platform::WindowId window) override;
     bool mayRestartAsAdministrator() override { return mayRestart; }
     bool restartAsAdministrator() override { return ++restarts, true; }
+    void blockSessionEnd(platform::WindowId window, const std::string& reason) override;
+    void unblockSessionEnd(platform::WindowId window) override;
 
     // True when every queued answer, dialog action and folder was used.
     bool allUsed() const { return m_answers.empty() && m_modals.empty() && m_folders.empty(); }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <string>
 
 // What the program answers when the desktop session asks whether it may end.
 // A storm that is installed must be restored first, so the end is refused
@@ -12,3 +13,7 @@ struct SessionEndAnswer {
 };
 
 SessionEndAnswer answerSessionEnd(bool stormActive, bool userMayBeAsked);
+
+// The reason the desktop shows while the session may not end: the close
+// guard's text (Niet_afsluiten) as its box shows it.
+std::string sessionEndReason(const std::string& mayNotClose);

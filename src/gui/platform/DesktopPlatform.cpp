@@ -128,4 +128,14 @@ bool DesktopPlatform::restartAsAdministrator() {
     return true;
 }
 
+// A reason that could not be given changes no outcome: the refusal is the
+// answer to the desktop's query, and the close guard's box still says why.
+void DesktopPlatform::blockSessionEnd(WindowId window, const std::string& reason) {
+    platform::blockSessionEnd(window, reason);
+}
+
+void DesktopPlatform::unblockSessionEnd(WindowId window) {
+    platform::unblockSessionEnd(window);
+}
+
 } // namespace platform

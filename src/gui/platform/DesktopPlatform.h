@@ -32,6 +32,8 @@ class DesktopPlatform : public Platform {
     std::vector<std::string> findInOtherWinePrefixes(const WinePrefixQuery& query) override;
     WindowId findWindow(const std::string& title) override;
     bool postCloseRequest(WindowId window) override;
+    void blockSessionEnd(WindowId window, const std::string& reason) override;
+    void unblockSessionEnd(WindowId window) override;
     bool mayRestartAsAdministrator() override;
     bool restartAsAdministrator() override;
 
