@@ -34,14 +34,16 @@ check_members() {
     | sed "s|^|$what: writable by others: |" | grep . && fail "$what: modes"
   return 0
 }
-ar tv "$deb" | check_members ".deb" "Feb 13 23:31 2009"
-dpkg-deb --ctrl-tarfile "$deb" | tar tv --full-time --numeric-owner | check_members "control.tar" "2009-02-13 23:31:30"
-dpkg-deb --fsys-tarfile "$deb" | tar tv --full-time --numeric-owner | check_members "data.tar" "2009-02-13 23:31:30"
-tar tzv --full-time --numeric-owner -f "$tgz" | check_members "the tarball" "2009-02-13 23:31:30"
+check_members ".deb" "Feb 13 23:31 2009" < <(ar tv "$deb")
+check_members "control.tar" "2009-02-13 23:31:30" < <(dpkg-deb --ctrl-tarfile "$deb" | tar tv --full-time --numeric-owner)
+check_members "data.tar" "2009-02-13 23:31:30" < <(dpkg-deb --fsys-tarfile "$deb" | tar tv --full-time --numeric-owner)
+check_members "the tarball" "2009-02-13 23:31:30" < <(tar tzv --full-time --numeric-owner -f "$tgz")
 
 # The gzip header's time field (bytes 5 to 8) stays zero.
-for gz in "$tgz" <(ar p "$deb" control.tar.gz) <(ar p "$deb" data.tar.gz); do
-  [ "$(od -An -tx1 -j4 -N4 "$gz" | tr -d ' ')" = 00000000 ] || fail "a gzip header records a time"
+mkdir "$work/deb" && (cd "$work/deb" && ar x "$deb")
+for gz in "$tgz" "$work"/deb/*.gz; do
+  [ "$(od -An -tx1 -j4 -N4 "$gz" | tr -d ' ')" = 00000000 ] || fail "the gzip header of $(basename "$gz") records a time"
 done
+[ "$(find "$work/deb" -name '*.gz' | wc -l)" -eq 2 ] || fail "the .deb's control and data are not both gzip-compressed"
 [ $failures -eq 0 ] && echo "The packages carry the commit's time, root's ownership and normalised modes"
 [ $failures -eq 0 ]
