@@ -25,3 +25,12 @@ if(BRONTARA_FUZZ)
   # Coverage for the fuzzers in all of the program's code; the fuzz targets link libFuzzer itself.
   target_compile_options(brontara_common INTERFACE -fsanitize=fuzzer-no-link)
 endif()
+
+# The same sources give the same program bytes wherever they are checked out:
+# the checkout's and the build's paths become fixed names in debug information
+# and in __FILE__, and a Windows program's header carries no link time.
+target_compile_options(brontara_common INTERFACE
+  $<$<CXX_COMPILER_ID:GNU,Clang>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build>)
+if(MINGW)
+  target_link_options(brontara_common INTERFACE -Wl,--no-insert-timestamp)
+endif()
