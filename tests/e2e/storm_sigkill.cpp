@@ -176,6 +176,19 @@ class StormSigkillTest : public testing::Test {
                                      "XDG_RUNTIME_DIR=" + runtime, "PATH=" + env("PATH")});
     }
 
+    // Types the route into the route box of the main window (it has the focus) and presses the make
+    // button; false when no main window shows.
+    bool pressMake(const Display& display, const std::string& route) {
+        std::optional<std::string> window;
+        if (!waitFor([&] { return (window = display.mainWindow()).has_value(); }, 20s)) return false;
+        display.xdotool("windowfocus " + *window);
+        std::this_thread::sleep_for(500ms);
+        display.xdotool("key --clearmodifiers ctrl+a");
+        display.xdotool("type --delay 30 " + route);
+        display.xdotool("key Tab space");
+        return true;
+    }
+
     std::string journal() const { return readFile(program + "/Dump/storm_journal.ini"); }
     bool stormInstalled() const {
         const std::string storm = readFile(program + "/Dump/rain/ZKT_rain_Onweer.env");
@@ -198,14 +211,7 @@ TEST_F(StormSigkillTest, AStormSurvivesSigkillAndIsRestoredByTheNextStart) {
     // First run: type the route into the route box (it has the focus) and press the make button.
     auto first = start(display);
     ASSERT_TRUE(first->started());
-    std::optional<std::string> window;
-    ASSERT_TRUE(waitFor([&] { return (window = display.mainWindow()).has_value(); }, 20s))
-        << "no main window";
-    display.xdotool("windowfocus " + *window);
-    std::this_thread::sleep_for(500ms);
-    display.xdotool("key --clearmodifiers ctrl+a");
-    display.xdotool("type --delay 30 Heuvelland");
-    display.xdotool("key Tab space");
+    ASSERT_TRUE(pressMake(display, "Heuvelland")) << "no main window";
     ASSERT_TRUE(waitFor([&] { return stormInstalled(); }, 20s)) << "the storm was not installed";
     std::this_thread::sleep_for(500ms); // the report and the lock follow in the same press
 
@@ -216,6 +222,7 @@ TEST_F(StormSigkillTest, AStormSurvivesSigkillAndIsRestoredByTheNextStart) {
     // Second run: it opens locked; the restore button puts everything back.
     auto second = start(display);
     ASSERT_TRUE(second->started());
+    std::optional<std::string> window;
     ASSERT_TRUE(waitFor([&] { return (window = display.mainWindow()).has_value(); }, 20s))
         << "no main window";
     std::this_thread::sleep_for(500ms);
@@ -259,14 +266,7 @@ TEST_P(StormRefusedTest, AFileThatCannotBeChangedGetsABoxAndNothingChanges) {
 
     auto brontara = start(display);
     ASSERT_TRUE(brontara->started());
-    std::optional<std::string> window;
-    ASSERT_TRUE(waitFor([&] { return (window = display.mainWindow()).has_value(); }, 20s))
-        << "no main window";
-    display.xdotool("windowfocus " + *window);
-    std::this_thread::sleep_for(500ms);
-    display.xdotool("key --clearmodifiers ctrl+a");
-    display.xdotool("type --delay 30 Zonnedal");
-    display.xdotool("key Tab space");
+    ASSERT_TRUE(pressMake(display, "Zonnedal")) << "no main window";
     ASSERT_TRUE(
         waitFor([&] { return !display.xdotool("search --onlyvisible --name '^Fout$'").empty(); }, 20s))
         << "no error box";
@@ -299,14 +299,7 @@ TEST_F(StormSigkillTest, ANamedPipeAsARainFileNeverFreezesTheWindow) {
 
     auto run = start(display);
     ASSERT_TRUE(run->started());
-    std::optional<std::string> window;
-    ASSERT_TRUE(waitFor([&] { return (window = display.mainWindow()).has_value(); }, 20s))
-        << "no main window";
-    display.xdotool("windowfocus " + *window);
-    std::this_thread::sleep_for(500ms);
-    display.xdotool("key --clearmodifiers ctrl+a");
-    display.xdotool("type --delay 30 Zonnedal");
-    display.xdotool("key Tab space");
+    ASSERT_TRUE(pressMake(display, "Zonnedal")) << "no main window";
     EXPECT_TRUE(
         waitFor([&] { return !display.xdotool("search --onlyvisible --name '^Fout$'").empty(); }, 20s))
         << "the window stopped answering";
