@@ -137,6 +137,21 @@ TEST_F(StormBoundsTest, ARainEnvLinkToAFileOutsideTheSimulatorStopsTheInstallati
     EXPECT_TRUE(fs::is_symlink(fx.simFile("Routes/Zonnedal/Envfiles/rain.env")));
 }
 
+// The box then names the link, not the route.
+TEST_F(StormBoundsTest, ASoundSourceLinkLeadingOutsideIsNamedAsTheProblem) {
+    fx.addRoute("Zonnedal", {"rain.env"});
+    const std::string outside = fx.dir.write("elsewhere/rain_in.sms", "someone else's file");
+    fs::remove(fx.simFile("SOUND/rain_in.sms"));
+    fs::create_symlink(outside, fx.simFile("SOUND/rain_in.sms"));
+    const auto before = everything();
+    const auto result = install(fx.record("Zonnedal", {"rain.env"}, false));
+    ASSERT_EQ(result.outcome, InstallOutcome::Refused);
+    ASSERT_TRUE(result.problem);
+    EXPECT_TRUE(result.problem->leadsOutside);
+    EXPECT_TRUE(storm_test::pathEndsWith(result.problem->path, "SOUND/rain_in.sms")) << result.problem->path;
+    EXPECT_EQ(everything(), before);
+}
+
 TEST_F(StormBoundsTest, ARainEnvLinkToAnotherRouteOfTheSimulatorStopsTheInstallation) {
     fx.addRoute("Zonnedal", {});
     fx.addRoute("Heuvelland", {"rain.env"});

@@ -41,7 +41,7 @@ const std::array<MainTextRow, 27> kMainTextTable = {{
      "Wilt u \"Nevora nu afsluiten?"},
 }};
 
-const std::array<MainTextRow, 14> kNewerTextRows = {{
+const std::array<MainTextRow, 15> kNewerTextRows = {{
     {"Meldingen", "Backup_fout", T::Held, &MainTexts::backupFailed,
      "Er kon geen reservekopie worden gemaakt van de bestanden van Train Simulator. "
      "Het onweer is niet geplaatst en er is niets gewijzigd."},
@@ -73,6 +73,8 @@ const std::array<MainTextRow, 14> kNewerTextRows = {{
      "opnieuw starten als beheerder?"},
     {"Meldingen", "Geen_bestand", T::Held, &MainTexts::notAFile,
      "Dit is geen gewoon bestand, maar een map, pijp of apparaat."},
+    {"Meldingen", "Buiten_de_map", T::Held, &MainTexts::leadsOutside,
+     "Dit bestand verwijst naar een plaats buiten de route, de map SOUND of de map van Brontara."},
     {"Meldingen", "Ouder_onweer", T::Held, &MainTexts::olderStormWaits,
      "Er is ook een ouder onweer geplaatst. Eerst wordt het laatst geplaatste onweer hersteld, daarna het "
      "oudere. De gegevens van het oudere onweer blijven bewaard in:"},

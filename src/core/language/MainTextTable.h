@@ -36,7 +36,7 @@ extern const std::array<MainTextRow, 27> kMainTextTable;
 
 // Messages about the storm's safety that are newer than the language files:
 // a file that lacks one falls back to its built-in text, unlike every other key.
-extern const std::array<MainTextRow, 14> kNewerTextRows;
+extern const std::array<MainTextRow, 15> kNewerTextRows;
 
 // The language that is built in and needs no file.
 inline constexpr std::string_view kBuiltInLanguage = "Nederlands";

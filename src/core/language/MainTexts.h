@@ -30,6 +30,7 @@ struct MainTexts {
     std::string rollbackFailed;     // ... and not every change could be put back
     std::string needsAdministrator; // a yes/no question: start again with administrator rights?
     std::string notAFile;           // why a folder, pipe or device cannot stand in for a file
+    std::string leadsOutside;       // why a link that leads out of the simulator's folders is refused
     std::string olderStormWaits;    // an older storm waits on record behind the one resumed
     std::string yesButton;          // the Yes button of every question
     std::string noButton;           // the No button of every question

@@ -113,7 +113,11 @@ void StormController::make(const std::string& routeText) {
     case InstallOutcome::Interrupted:
         return;
     case InstallOutcome::Refused:
-        m_boxes.showError(m_texts.routeUnusable, m_texts.errorTitle);
+        // A file that leads elsewhere is named; the route is blamed only when its folder cannot be found.
+        if (result.problem)
+            m_boxes.showError(m_texts.stormBlocked, m_texts.errorTitle, describe(*result.problem));
+        else
+            m_boxes.showError(m_texts.routeUnusable, m_texts.errorTitle);
         return;
     case InstallOutcome::BackupFailed:
         m_boxes.showError(m_texts.backupFailed, m_texts.errorTitle);
@@ -175,7 +179,9 @@ void StormController::restore() {
 }
 
 std::string StormController::describe(const FileProblem& problem) const {
-    const std::string& why = problem.refusal.notAFile ? m_texts.notAFile : problem.refusal.reason;
+    const std::string& why = problem.leadsOutside       ? m_texts.leadsOutside
+                             : problem.refusal.notAFile ? m_texts.notAFile
+                                                        : problem.refusal.reason;
     return platform::shownPath(problem.path) + (why.empty() ? "" : "\n" + why);
 }
 

@@ -63,7 +63,9 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     // Where the storm really goes, so that restoring finds it even when the folder text later leads
     // elsewhere.
     const auto location = platform::resolvedPath(record.simulatorFolder);
-    if (!location || pathOutsideBounds(plan)) return {InstallOutcome::Refused, journal};
+    if (!location) return {InstallOutcome::Refused, journal};
+    if (auto outside = pathOutsideBounds(plan))
+        return {InstallOutcome::Refused, journal, FileProblem{std::move(*outside), {}, true}};
     journal.simulatorLocation = *location;
     // Nothing is changed for a storm that cannot go in whole.
     if (auto obstacle = firstObstacle(m_files, plan)) return {InstallOutcome::Blocked, journal, obstacle};

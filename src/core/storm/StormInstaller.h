@@ -10,7 +10,8 @@ namespace storm {
 
 enum class InstallOutcome {
     Installed,      // every file holds its storm version; the journal says Replacing
-    Refused,        // a path of the storm would lead outside its folders: nothing was changed
+    Refused,        // a path of the storm would lead outside its folders (the problem, where one is
+                    // named): nothing was changed
     Blocked,        // a file cannot be read or changed (the problem): nothing was changed
     BackupFailed,   // nothing in the simulator was replaced, what this run added is removed again
     RolledBack,     // a change did not take (the problem): every change was put back, no journal is left

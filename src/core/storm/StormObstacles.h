@@ -12,6 +12,7 @@ namespace storm {
 struct FileProblem {
     std::string path;
     platform::Refusal refusal;
+    bool leadsOutside = false; // a link or name that leads out of the storm's folders
 };
 
 // The first thing that would keep the storm from going in whole, found
