@@ -109,18 +109,19 @@ InstallResult StormInstaller::install(const StormRecord& record) {
         m_files.copyFile(plan.rainEnvFiles[i].target, plan.rainEnvFiles[i].backup, false, true);
         if (!reached(Step::BackUpRainEnv, i)) return interrupted(journal);
     }
-    if (!backupsMatch(envFiles, journal.rainEnvExisted)) return undo(plan, journal);
+    if (!backupsMatch(envFiles, journal.rainEnvExisted))
+        return takeOut(journal, InstallOutcome::BackupFailed);
     if (!reached(Step::VerifyRainEnvBackups)) return interrupted(journal);
 
     std::optional<FileProblem> failed;
     for (std::size_t i = 0; i < plan.textures.size(); ++i) {
         if (!addFile(plan.textures[i], journal.addedTextures, failed))
-            return rollBack(plan, journal, std::move(*failed));
+            return takeOut(journal, InstallOutcome::RolledBack, std::move(failed));
         if (!reached(Step::CopyTexture, i)) return interrupted(journal);
     }
     for (std::size_t i = 0; i < plan.thunderSounds.size(); ++i) {
         if (!addFile(plan.thunderSounds[i], journal.addedSounds, failed))
-            return rollBack(plan, journal, std::move(*failed));
+            return takeOut(journal, InstallOutcome::RolledBack, std::move(failed));
         if (!reached(Step::CopyThunderSound, i)) return interrupted(journal);
     }
 
@@ -130,7 +131,7 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     }
     if (!backupsMatch({&plan.soundSources[0], &plan.soundSources[1]},
                       {journal.rainSoundExisted[0], journal.rainSoundExisted[1]}))
-        return undo(plan, journal);
+        return takeOut(journal, InstallOutcome::BackupFailed);
     if (!reached(Step::VerifySoundSourceBackups)) return interrupted(journal);
 
     // From here on restoring copies the back-ups back; the mark is on the disk before any replacement, and
@@ -139,7 +140,7 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     const auto replacing = journal.toText();
     if (!replacing || !m_files.writeFileAtomically(journalFile, *replacing, true)) {
         journal.stage = StormJournal::Stage::BackingUp;
-        return undo(plan, journal);
+        return takeOut(journal, InstallOutcome::BackupFailed);
     }
     if (!reached(Step::MarkReplacing)) return interrupted(journal);
 
@@ -148,16 +149,18 @@ InstallResult StormInstaller::install(const StormRecord& record) {
         return FileProblem{f.target, {m_files.lastFailure()}};
     };
     for (std::size_t i = 0; i < 2; ++i) {
-        if (auto problem = replace(plan.soundSources[i])) return rollBack(plan, journal, std::move(*problem));
+        if (auto problem = replace(plan.soundSources[i]))
+            return takeOut(journal, InstallOutcome::RolledBack, std::move(problem));
         if (!reached(Step::ReplaceSoundSource, i)) return interrupted(journal);
     }
     for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i) {
-        if (auto problem = replace(plan.rainEnvFiles[i])) return rollBack(plan, journal, std::move(*problem));
+        if (auto problem = replace(plan.rainEnvFiles[i]))
+            return takeOut(journal, InstallOutcome::RolledBack, std::move(problem));
         if (!reached(Step::ReplaceRainEnv, i)) return interrupted(journal);
     }
     // A copy can report success and still not leave the storm behind (a file changed meanwhile).
     if (auto wrong = firstFileWithoutItsStorm(plan, journal))
-        return rollBack(plan, journal, FileProblem{std::move(*wrong), {}});
+        return takeOut(journal, InstallOutcome::RolledBack, FileProblem{std::move(*wrong), {}});
     if (!reached(Step::VerifyStorm)) return interrupted(journal);
     return {InstallOutcome::Installed, journal};
 }
@@ -188,12 +191,14 @@ std::optional<std::string> StormInstaller::firstFileWithoutItsStorm(const StormP
     return std::nullopt;
 }
 
-InstallResult StormInstaller::rollBack(const StormPlan& plan, StormJournal journal, FileProblem problem) {
-    // On the disk with everything this run added, so that a restore after a failed roll-back finds it all.
-    if (const auto text = journal.toText()) m_files.writeFileAtomically(plan.journal, *text, true);
+InstallResult StormInstaller::takeOut(StormJournal journal, InstallOutcome outcome,
+                                      std::optional<FileProblem> problem) {
+    // The journal on the disk already names everything this run may have changed: the restore button's
+    // own restorer takes it out, and leaves the journal where something could not be taken out.
     const RestoreResult undone = StormRestorer(m_files, m_programFolder).restore(journal);
-    return {undone.complete() ? InstallOutcome::RolledBack : InstallOutcome::RollbackFailed, journal,
-            std::move(problem)};
+    if (undone.complete()) return {outcome, journal, std::move(problem)};
+    if (!problem && !undone.notRestored.empty()) problem = FileProblem{undone.notRestored.front(), {}};
+    return {InstallOutcome::RollbackFailed, journal, std::move(problem)};
 }
 
 bool StormInstaller::composeRainEnvFile(const std::optional<std::string>& storm, const ReplacedFile& file) {
@@ -208,19 +213,6 @@ bool StormInstaller::backupsMatch(const std::vector<const ReplacedFile*>& replac
     for (std::size_t i = 0; i < replaced.size(); ++i)
         if (existed[i] && !m_files.sameContents(replaced[i]->target, replaced[i]->backup)) return false;
     return true;
-}
-
-InstallResult StormInstaller::undo(const StormPlan& plan, StormJournal journal) {
-    for (const AddedFile& f : plan.textures)
-        if (std::find(journal.addedTextures.begin(), journal.addedTextures.end(), f.name) !=
-            journal.addedTextures.end())
-            m_files.deleteFile(f.target, false);
-    for (const AddedFile& f : plan.thunderSounds)
-        if (std::find(journal.addedSounds.begin(), journal.addedSounds.end(), f.name) !=
-            journal.addedSounds.end())
-            m_files.deleteFile(f.target, false);
-    m_files.deleteFile(plan.journal, false);
-    return {InstallOutcome::BackupFailed, journal};
 }
 
 } // namespace storm

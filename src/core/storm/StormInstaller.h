@@ -13,7 +13,7 @@ enum class InstallOutcome {
     Refused,        // a path of the storm would lead outside its folders (the problem, where one is
                     // named): nothing was changed
     Blocked,        // a file cannot be read or changed (the problem): nothing was changed
-    BackupFailed,   // nothing in the simulator was replaced, what this run added is removed again
+    BackupFailed,   // nothing in the simulator was replaced, what this run added is removed again, no journal
     RolledBack,     // a change did not take (the problem): every change was put back, no journal is left
     RollbackFailed, // as RolledBack, but not everything could be put back: the journal stays
     Interrupted,    // the step hook ended the run
@@ -46,8 +46,9 @@ class StormInstaller {
     bool reached(Step step, std::size_t index = 0) { return !m_hook || m_hook({step, index}); }
     bool composeRainEnvFile(const std::optional<std::string>& storm, const ReplacedFile& file);
     bool backupsMatch(const std::vector<const ReplacedFile*>& files, const std::vector<bool>& existed);
-    InstallResult undo(const StormPlan& plan, StormJournal journal);
-    InstallResult rollBack(const StormPlan& plan, StormJournal journal, FileProblem problem);
+    // Puts back what this run changed; `outcome` when that succeeds, RollbackFailed when not.
+    InstallResult takeOut(StormJournal journal, InstallOutcome outcome,
+                          std::optional<FileProblem> problem = {});
     bool addFile(const AddedFile& file, const std::vector<std::string>& added,
                  std::optional<FileProblem>& failed);
     std::optional<std::string> firstFileWithoutItsStorm(const StormPlan& plan, const StormJournal& journal);
