@@ -474,6 +474,7 @@ TEST_F(StormControllerTest, AStormThatCannotBePutBackEitherLocksAsAfterAForcedEn
                  pathEndsWith(c.from, "back_up/Sounds/rain_in.sms")));
     };
     controller->setFiles(&files);
+    const auto before = fx.simulatorSnapshot();
     controller->make("Zonnedal");
     ASSERT_EQ(log.size(), 5u);
     EXPECT_EQ(slashes(log[2]),
@@ -481,5 +482,13 @@ TEST_F(StormControllerTest, AStormThatCannotBePutBackEitherLocksAsAfterAForcedEn
                                "/Routes/Zonnedal/Envfiles/rain.env\nNo space left on device")));
     EXPECT_EQ(CallLog(log.begin() + 3, log.end()), (CallLog{"showReport Zonnedal", "lock"}));
     EXPECT_TRUE(controller->isStormActive());
-    EXPECT_TRUE(fs::exists(fx.journalFile()));
+    const auto journal = storm::StormJournal::parse(testing_support::readFile(fx.journalFile()));
+    ASSERT_TRUE(journal);
+    EXPECT_EQ(journal->addedTextures.size(), 5u);
+
+    // Once the file can be written again, the restore button puts everything back.
+    files.fails = nullptr;
+    controller->restore();
+    EXPECT_FALSE(controller->isStormActive());
+    EXPECT_EQ(fx.simulatorSnapshot(), before);
 }

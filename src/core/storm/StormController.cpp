@@ -133,6 +133,7 @@ void StormController::make(const std::string& routeText) {
         // As after a forced end: the storm is on record and the restore button takes over.
         m_boxes.showError(m_texts.rollbackFailed, m_texts.errorTitle, describe(*result.problem));
         m_journal = result.journal;
+        m_journalHome = m_folders.dataHome();
         m_view.showReport(m_selectedRoute);
         lock();
         return;
