@@ -9,11 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -31,7 +29,6 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"ReadableFile", "folder/file", Access::Read, 0},
     {"MissingFile", "folder/missing", Access::Read, ENOENT},
     {"FolderRead", "folder", Access::Read, 0, true},
     {"PipeRead", "pipes/pipe", Access::Read, 0, true},
@@ -76,22 +73,5 @@ TEST_P(FileAccessTest, RefusesOnlyWhatWouldFailAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Files, FileAccessTest, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// As root, which permissions do not stop, the immutable attribute does.
-TEST(FileAccess, ImmutableFileAndFolderAreRefusedForRootToo) {
-    if (geteuid() != 0) GTEST_SKIP() << "chattr +i needs root";
-    TempDir dir;
-    const std::string file = dir.write("SOUND/rain_in.sms", "original");
-    const std::string folder = dir.mkdir("Textures");
-    if (std::system(("chattr +i '" + file + "' '" + folder + "' 2>/dev/null").c_str()) != 0)
-        GTEST_SKIP() << "this file system takes no immutable attribute";
-    const auto fileRefusal = whyRefused(file, Access::Replace);
-    const auto folderRefusal = whyRefused(folder, Access::AddFile);
-    std::system(("chattr -i '" + file + "' '" + folder + "'").c_str());
-    ASSERT_TRUE(fileRefusal && folderRefusal);
-    EXPECT_EQ(fileRefusal->reason, std::strerror(EPERM));
-    EXPECT_EQ(folderRefusal->reason, std::strerror(EPERM));
-    EXPECT_TRUE(fileRefusal->accessDenied);
-}
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "FaultyFiles.h"
 #include "StormFixture.h"
 #include "core/storm/StormInstaller.h"
-#include "core/storm/StormRestorer.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +28,8 @@ struct Obstacle {
 
 const Obstacle kObstacles[] = {
     {"StormEnvironmentMissing", "Brontara/Dump/rain/ZKT_rain_Onweer.env", nullptr},
-    {"StormSoundSourceMissing", "Brontara/Dump/Sounds/ZKT_rain_ex.sms", nullptr},
     {"StormTextureMissing", "Brontara/Dump/Textures/ZKT_Bliksem.ace", nullptr},
-    {"ThunderSoundMissing", "Brontara/Dump/Sounds/ZKT_Onweer7.wav", nullptr},
     {"RainFileCannotBeReplaced", "MSTS/Routes/Zonnedal/Envfiles/rain.env", "Replace"},
-    {"SoundSourceCannotBeReplaced", "MSTS/SOUND/rain_in.sms", "Replace"},
     {"TexturesFolderTakesNoFile", "MSTS/Routes/Zonnedal/Envfiles/Textures", "AddFile"},
     {"SoundFolderTakesNoFile", "MSTS/SOUND", "AddFile"},
 };
@@ -87,8 +83,6 @@ struct FailedChange {
 
 const FailedChange kFailedChanges[] = {
     {"TextureCopyFails", Op::Copy, "Envfiles/Textures/ZKT_snowskylo.ace", "No space left on device"},
-    {"ThunderSoundCopyFails", Op::Copy, "SOUND/ZKT_Onweer9.wav", "No space left on device"},
-    {"SoundSourceReplacementFails", Op::Copy, "SOUND/rain_ex.sms", "No space left on device"},
     {"RainFileReplacementFails", Op::Copy, "Envfiles/rain.env", "No space left on device"},
     // The copy said yes, but the file does not hold the storm (changed by another program meanwhile).
     {"RainFileDoesNotHoldTheStorm", Op::SameContents, "Envfiles/rain.env", ""},
@@ -122,32 +116,5 @@ TEST_P(StormRollBackTest, PutsEveryChangeBackAndNamesTheFile) {
 
 INSTANTIATE_TEST_SUITE_P(Storm, StormRollBackTest, testing::ValuesIn(kFailedChanges),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(StormRollBack, WhenPuttingBackFailsTooTheJournalKeepsEverythingForTheRestoreButton) {
-    StormFixture fx;
-    fx.addRoute("Zonnedal", {"rain.env"});
-    const auto before = fx.simulatorSnapshot();
-    FaultyFiles files;
-    // rain.env does not take the storm, and rain_in.sms, which did, does not take its back-up again.
-    files.fails = [](const FaultyFiles::Call& c) {
-        return c.op == Op::Copy && ((pathEndsWith(c.to, "Envfiles/rain.env") &&
-                                     !pathEndsWith(c.from, "back_up/Zonnedal/rain.env")) ||
-                                    (pathEndsWith(c.to, "SOUND/rain_in.sms") &&
-                                     pathEndsWith(c.from, "back_up/Sounds/rain_in.sms")));
-    };
-    const auto result =
-        StormInstaller(files, fx.programFolder()).install(fx.record("Zonnedal", {"rain.env"}, false));
-
-    ASSERT_EQ(result.outcome, InstallOutcome::RollbackFailed);
-    const auto journal = StormJournal::parse(readFile(fx.journalFile()));
-    ASSERT_TRUE(journal);
-    EXPECT_EQ(journal->addedTextures.size(), 5u);
-    EXPECT_EQ(journal->addedSounds.size(), 9u);
-
-    // Later the file can be written again, and the restore button puts everything back.
-    files.fails = nullptr;
-    EXPECT_TRUE(StormRestorer(files, fx.programFolder()).restore(*journal).complete());
-    EXPECT_EQ(fx.simulatorSnapshot(), before);
-}
 
 } // namespace
