@@ -12,6 +12,7 @@ set(_platform_files_tests
   ${CMAKE_CURRENT_SOURCE_DIR}/IniTextFuzzFindingsTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/FileContentsTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/UserFoldersTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/VirtualStoreTest.cpp
 )
 if(NOT WIN32)
   list(APPEND _platform_files_tests
