@@ -321,7 +321,7 @@ void MainWindow::clearReport() {
     m_report->clear();
 }
 
-void MainWindow::showReport(const std::string& route) {
+void MainWindow::showReport(const std::string& route, const std::vector<std::string>& inVirtualStore) {
     const QColor maroon(128, 0, 0), blue(0, 0, 255), grey(128, 128, 128);
     QTextCharFormat style; // the colour and style in force for new text
     auto boldUnderlined = [&] {
@@ -360,6 +360,15 @@ void MainWindow::showReport(const std::string& route) {
     addLine(route);
     style.setForeground(blue);
     addLine(hyphens);
+    // The copies the simulator reads in place of its own files were replaced too: the player sees where.
+    if (!inVirtualStore.empty()) {
+        addLine(texts().reportVirtualStoreLabel);
+        style.setForeground(grey);
+        for (const std::string& file : inVirtualStore)
+            addLine(file);
+        style.setForeground(blue);
+        addLine(hyphens);
+    }
     boldUnderlined();
     m_report->setTextCursor(cursor);
     m_report->setCurrentCharFormat(style);

@@ -63,7 +63,7 @@ class MainWindow : public QMainWindow,
     // What the controllers ask of the window.
     // storm::StormView
     void clearReport() override;
-    void showReport(const std::string& route) override;
+    void showReport(const std::string& route, const std::vector<std::string>& inVirtualStore) override;
     void lock() override;
     void unlock() override;
     // lang::LanguageView

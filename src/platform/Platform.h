@@ -5,6 +5,7 @@
 #include "platform/WindowFinder.h"
 #include "platform/WinePrefixSearch.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,8 @@ class Platform {
     virtual RegistryText readLocalMachineText(const std::string& key, const std::string& valueName) = 0;
     // See WinePrefixSearch.h.
     virtual std::vector<std::string> findInOtherWinePrefixes(const WinePrefixQuery& query) = 0;
+    // See VirtualStore.h.
+    virtual std::optional<std::string> virtualStoreFolder(const std::string& resolvedFolder) = 0;
     // See WindowFinder.h.
     virtual WindowId findWindow(const std::string& title) = 0;
     virtual bool postCloseRequest(WindowId window) = 0;

@@ -152,6 +152,21 @@ TEST_F(StormBoundsTest, ASoundSourceLinkLeadingOutsideIsNamedAsTheProblem) {
     EXPECT_EQ(everything(), before);
 }
 
+TEST_F(StormBoundsTest, AVirtualStoreCopyLeadingOutsideIsNamedAsTheProblem) {
+    fx.addRoute("Zonnedal", {"rain.env"});
+    const std::string outside = fx.dir.write("elsewhere/rain_in.sms", "someone else's file");
+    fx.dir.mkdir("VirtualStore/SOUND");
+    fs::create_symlink(outside, fx.dir.path() + "/VirtualStore/SOUND/rain_in.sms");
+    StormRecord record = fx.record("Zonnedal", {"rain.env"}, false);
+    record.virtualStoreFolder = fx.dir.path() + "/VirtualStore";
+    const auto before = everything();
+    const auto result = install(record);
+    ASSERT_EQ(result.outcome, InstallOutcome::Refused);
+    ASSERT_TRUE(result.problem);
+    EXPECT_TRUE(storm_test::pathEndsWith(result.problem->path, "VirtualStore/SOUND/rain_in.sms"));
+    EXPECT_EQ(everything(), before);
+}
+
 TEST_F(StormBoundsTest, ARainEnvLinkToAnotherRouteOfTheSimulatorStopsTheInstallation) {
     fx.addRoute("Zonnedal", {});
     fx.addRoute("Heuvelland", {"rain.env"});

@@ -30,7 +30,12 @@ class RecordingView : public storm::StormView {
   public:
     explicit RecordingView(CallLog& log) : log_(log) {}
     void clearReport() override { log_.push_back("clearReport"); }
-    void showReport(const std::string& route) override { log_.push_back("showReport " + route); }
+    void showReport(const std::string& route, const std::vector<std::string>& inVirtualStore) override {
+        std::string line = "showReport " + route;
+        for (const std::string& file : inVirtualStore)
+            line += " + " + file;
+        log_.push_back(line);
+    }
     void lock() override { log_.push_back("lock"); }
     void unlock() override { log_.push_back("unlock"); }
 
@@ -93,6 +98,17 @@ class StormControllerTest : public testing::Test {
         auto c = std::make_unique<storm::StormController>(platform, folders, texts, boxes, view);
         c->reloadRoutes();
         return c;
+    }
+    // A VirtualStore, as Windows keeps one for a simulator under Program Files: copies of rain_in.sms and
+    // Zonnedal's rain.env, and a route Bergland that lies only there.
+    std::string addVirtualStore() {
+        const std::string store = fx.dir.mkdir("VirtualStore/MSTS");
+        fx.dir.write("VirtualStore/MSTS/SOUND/rain_in.sms", "copy rain_in.sms");
+        fx.dir.write("VirtualStore/MSTS/Routes/Zonnedal/Envfiles/rain.env", "copy rain.env");
+        fx.dir.write("VirtualStore/MSTS/Routes/Bergland/Envfiles/rain.env", "Bergland rain.env");
+        fx.dir.mkdir("VirtualStore/MSTS/Routes/Bergland/Envfiles/Textures");
+        platform.virtualStore = store;
+        return store;
     }
     void installStorm() {
         controller->make("Zonnedal");
@@ -492,3 +508,76 @@ TEST_F(StormControllerTest, AStormThatCannotBePutBackEitherLocksAsAfterAForcedEn
     EXPECT_FALSE(controller->isStormActive());
     EXPECT_EQ(fx.simulatorSnapshot(), before);
 }
+
+namespace {
+
+TEST_F(StormControllerTest, TheVirtualStoreCopiesTakeTheStormAndGiveItBackWithTheRest) {
+    using testing_support::readFile;
+    using testing_support::snapshot;
+    const std::string store = addVirtualStore();
+    EXPECT_EQ(controller->reloadRoutes(), (std::vector<std::string>{"Bergland", "Droog", "Zonnedal"}));
+    const auto simulatorBefore = fx.simulatorSnapshot();
+    const auto storeBefore = snapshot(store);
+
+    controller->make("Zonnedal");
+    EXPECT_EQ(log, (CallLog{"clearReport", "find Nevora",
+                            "showReport Zonnedal + Routes\\Zonnedal\\Envfiles\\rain.env + SOUND\\rain_in.sms",
+                            "lock"}));
+    EXPECT_EQ(readFile(store + "/SOUND/rain_in.sms"), StormFixture::stormSoundSource("rain_in.sms"));
+    EXPECT_EQ(readFile(store + "/Routes/Zonnedal/Envfiles/rain.env"),
+              readFile(fx.simFile("Routes/Zonnedal/Envfiles/rain.env")));
+    EXPECT_EQ(readFile(fx.dumpFile("back_up/Sounds/rain_in.sms.VirtualStore")), "copy rain_in.sms");
+    EXPECT_FALSE(fs::exists(store + "/SOUND/rain_ex.sms")); // only a copy that is there is replaced
+    // After a forced end the next start restores both from the journal.
+    controller = makeController();
+    controller->resumeFromJournal();
+    controller->restore();
+    EXPECT_EQ(fx.simulatorSnapshot(), simulatorBefore);
+    EXPECT_EQ(snapshot(store), storeBefore);
+
+    // A route that lies only in the VirtualStore is changed there, where the simulator finds it.
+    log.clear();
+    controller->make("Bergland");
+    EXPECT_EQ(log, (CallLog{"clearReport", "find Nevora",
+                            "showReport Bergland + Routes\\Bergland\\Envfiles\\rain.env + SOUND\\rain_in.sms",
+                            "lock"}));
+    EXPECT_TRUE(fs::exists(store + "/Routes/Bergland/Envfiles/Textures/ZKT_Bliksem.ace"));
+    EXPECT_NE(readFile(store + "/Routes/Bergland/Envfiles/rain.env"), "Bergland rain.env");
+    EXPECT_FALSE(fs::exists(fx.simFile("Routes/Bergland")));
+    controller->restore();
+    EXPECT_EQ(fx.simulatorSnapshot(), simulatorBefore);
+    EXPECT_EQ(snapshot(store), storeBefore);
+}
+
+// A copy that cannot be replaced is named before anything changes; one whose replacement does not take is
+// put back with everything else.
+TEST_F(StormControllerTest, AVirtualStoreCopyInTheWayLeavesEverythingAsItWas) {
+    const std::string store = addVirtualStore();
+    controller = makeController();
+    const auto simulatorBefore = fx.simulatorSnapshot();
+    const auto storeBefore = testing_support::snapshot(store);
+    for (const auto& [failing, box] : {std::pair{Op::Check, "storm blocked\n\n@\nAccess is denied."},
+                                       std::pair{Op::Copy, "rolled back\n\n@\nNo space left on device"}}) {
+        FaultyFiles files;
+        int failures = 0;
+        files.fails = [&, failing = failing](const FaultyFiles::Call& c) {
+            return failures == 0 && c.op == failing &&
+                   storm_test::pathEndsWith(failing == Op::Copy ? c.to : c.from,
+                                            "VirtualStore/MSTS/SOUND/rain_in.sms") &&
+                   ++failures;
+        };
+        controller->setFiles(&files);
+        log.clear();
+        controller->make("Zonnedal");
+        std::string expected = box;
+        expected.replace(expected.find('@'), 1, store + "/SOUND/rain_in.sms");
+        ASSERT_EQ(log.size(), 3u);
+        EXPECT_EQ(slashes(log[2]), slashes(errorBox(expected)));
+        EXPECT_FALSE(controller->isStormActive());
+        EXPECT_FALSE(fs::exists(fx.journalFile()));
+        EXPECT_EQ(fx.simulatorSnapshot(), simulatorBefore);
+        EXPECT_EQ(testing_support::snapshot(store), storeBefore);
+    }
+}
+
+} // namespace

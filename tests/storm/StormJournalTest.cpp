@@ -17,6 +17,10 @@ StormJournal sample() {
     j.record.rainEnvByPattern = true;
     j.rainEnvExisted = {true, false};
     j.rainSoundExisted = {true, false};
+    j.record.virtualStoreFolder =
+        "C:\\Users\\player\\AppData\\Local\\VirtualStore\\Program Files\\Train Simulator";
+    j.rainEnvCopyExisted = {false, true};
+    j.rainSoundCopyExisted = {true, false};
     j.addedTextures = {"ZKT_snowsky.ace", "ZKT_Bliksem.ace"};
     j.addedSounds = {"ZKT_Onweer1.wav", "ZKT_Onweer9.wav"};
     return j;
@@ -39,6 +43,8 @@ TEST(StormJournalTest, ReadsBackWhatItWrote) {
     first.record.rainEnvNames = {"rain.env"};
     first.record.rainEnvByPattern = false;
     first.rainEnvExisted = {true};
+    first.rainEnvCopyExisted = {false};
+    first.record.routeInVirtualStore = true;
     first.addedTextures.clear();
     first.addedSounds.clear();
     EXPECT_EQ(StormJournal::parse(*first.toText()), first);
@@ -77,10 +83,18 @@ TEST(StormJournalTest, AlwaysRecordsWhereTheSimulatorWasFound) {
     EXPECT_FALSE(j.toText());
 }
 
-TEST(StormJournalTest, AJournalOfTheFormerFormatIsStillReadAndLeadsWhereItsTextLeads) {
+TEST(StormJournalTest, JournalsOfFormerFormatsAreStillRead) {
     StormJournal j = sample();
-    std::string text = replace(*j.toText(), "Format=2", "Format=1");
-    text = replace(text, "SimulatorLocation=" + j.simulatorLocation + "\r\n", "");
+    j.record.virtualStoreFolder.clear();
+    j.rainEnvCopyExisted = {false, false};
+    j.rainSoundCopyExisted = {false, false};
+    std::string text = replace(*j.toText(), "VirtualStore=\r\nRouteInVirtualStore=0\r\n", "");
+    text = replace(text, "[VirtualStore]\r\n", "");
+    EXPECT_EQ(StormJournal::parse(replace(text, "Format=3", "Format=2")), j);
+
+    // Without the location, a storm leads where its folder text leads.
+    text = replace(replace(text, "Format=3", "Format=1"), "SimulatorLocation=" + j.simulatorLocation + "\r\n",
+                   "");
     const auto parsed = StormJournal::parse(text);
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->simulatorLocation, "");
@@ -112,8 +126,20 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"cut in the middle",
                "Texture=ZKT_Bliksem.ace\r\nSound=ZKT_Onweer1.wav\r\nSound=ZKT_Onweer9.wav\r\n[End]\r\n",
                "Textu"},
-        Damage{"later format", "Format=2", "Format=3"},
-        Damage{"former format with a location", "Format=2", "Format=1"},
+        Damage{"later format", "Format=3", "Format=4"},
+        Damage{"former format with a location", "Format=3", "Format=1"},
+        Damage{"former format with a VirtualStore", "Format=3", "Format=2"},
+        Damage{"copy of a file never replaced", "[VirtualStore]\r\n",
+               "[VirtualStore]\r\nRainEnv=other_rain.env\r\n"},
+        Damage{"copy listed twice", "RainSound=rain_in.sms\r\n",
+               "RainSound=rain_in.sms\r\nRainSound=rain_in.sms\r\n"},
+        Damage{"copies without a VirtualStore",
+               "VirtualStore=C:\\Users\\player\\AppData\\Local\\VirtualStore\\Program Files\\Train "
+               "Simulator\r\n",
+               "VirtualStore=\r\n"},
+        Damage{"copies of a route that lies in the VirtualStore", "RouteInVirtualStore=0",
+               "RouteInVirtualStore=1"},
+        Damage{"route flag not a flag", "RouteInVirtualStore=0", "RouteInVirtualStore=no"},
         Damage{"no location",
                "SimulatorLocation=/home/player/.wine/drive_c/Program Files/Microsoft Games/Train "
                "Simulator\r\n",
@@ -125,8 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"unknown stage", "Stage=Replacing", "Stage=Done"},
         Damage{"route leaving Routes", "Route=Europe 1 = Alps; v2", "Route=..\\..\\Windows"},
         Damage{"no route", "Route=Europe 1 = Alps; v2\r\n", ""},
-        Damage{"key given twice", "Format=2\r\n", "Format=2\r\nFormat=2\r\n"},
-        Damage{"unknown key", "Format=2\r\n", "Format=2\r\nColour=red\r\n"},
+        Damage{"key given twice", "Format=3\r\n", "Format=3\r\nFormat=3\r\n"},
+        Damage{"unknown key", "Format=3\r\n", "Format=3\r\nColour=red\r\n"},
         Damage{"unknown section", "[Added]", "[Removed]"},
         Damage{"environment name with a folder", "RainEnv=0|rain_thunder.env", "RainEnv=0|..\\rain.env"},
         Damage{"not a rain environment name", "RainEnv=0|rain_thunder.env", "RainEnv=0|train.exe"},

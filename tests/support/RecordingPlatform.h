@@ -34,11 +34,12 @@ class RecordingPlatform : public platform::Platform {
     void queueAnswer(int answer) { answers_.push_back(answer); }
     bool allAnswersUsed() const { return answers_.empty(); }
 
-    std::vector<Box> boxes;          // every message box, in order
-    platform::WindowId window = 0;   // what findWindow finds, for any title (0: nothing)
-    platform::RegistryText registry; // what every registry read answers
-    bool mayRestart = false;         // runs without administrator rights it could be given
-    bool restartStarts = true;       // the player allows the restart as administrator
+    std::vector<Box> boxes;                  // every message box, in order
+    platform::WindowId window = 0;           // what findWindow finds, for any title (0: nothing)
+    platform::RegistryText registry;         // what every registry read answers
+    std::optional<std::string> virtualStore; // the VirtualStore folder of any simulator (none: there is none)
+    bool mayRestart = false;                 // runs without administrator rights it could be given
+    bool restartStarts = true;               // the player allows the restart as administrator
 
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     std::string browseForFolder(const std::string& title) override;
@@ -49,6 +50,7 @@ class RecordingPlatform : public platform::Platform {
                                                 const std::string& valueName) override;
     // Finds nothing.
     std::vector<std::string> findInOtherWinePrefixes(const platform::WinePrefixQuery& query) override;
+    std::optional<std::string> virtualStoreFolder(const std::string&) override { return virtualStore; }
     platform::WindowId findWindow(const std::string& title) override;
     bool postCloseRequest(platform::WindowId window) override;
     bool mayRestartAsAdministrator() override { return mayRestart; }

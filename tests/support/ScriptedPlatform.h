@@ -47,6 +47,9 @@ class ScriptedPlatform : public platform::Platform {
     bool searchWinePrefixes = false;
     int prefixSearches = 0;
 
+    // The simulator's VirtualStore folder, whatever folder is asked about (none: there is none).
+    std::optional<std::string> virtualStore;
+
     // Window lookup: the window found for the sibling's title (0: none).
     platform::WindowId window = 0;
     std::vector<std::string> windowLookups;
@@ -68,6 +71,7 @@ class ScriptedPlatform : public platform::Platform {
     platform::RegistryText readLocalMachineText(const std::string& key,
                                                 const std::string& valueName) override;
     std::vector<std::string> findInOtherWinePrefixes(const platform::WinePrefixQuery& query) override;
+    std::optional<std::string> virtualStoreFolder(const std::string&) override { return virtualStore; }
     platform::WindowId findWindow(const std::string& title) override;
     bool postCloseRequest(platform::WindowId window) override;
     bool mayRestartAsAdministrator() override { return mayRestart; }

@@ -41,7 +41,7 @@ const std::array<MainTextRow, 27> kMainTextTable = {{
      "Wilt u \"Nevora nu afsluiten?"},
 }};
 
-const std::array<MainTextRow, 15> kNewerTextRows = {{
+const std::array<MainTextRow, 16> kNewerTextRows = {{
     {"Meldingen", "Backup_fout", T::Held, &MainTexts::backupFailed,
      "Er kon geen reservekopie worden gemaakt van de bestanden van Train Simulator. "
      "Het onweer is niet geplaatst en er is niets gewijzigd."},
@@ -81,5 +81,7 @@ const std::array<MainTextRow, 15> kNewerTextRows = {{
     {"Meldingen", "Knop_ja", T::Held, &MainTexts::yesButton, "Ja"},
     {"Meldingen", "Knop_nee", T::Held, &MainTexts::noButton, "Nee"},
     {"Meldingen", "Knop_ok", T::Held, &MainTexts::okButton, "OK"},
+    {"Infobox tekst", "VirtualStore", T::Held, &MainTexts::reportVirtualStoreLabel,
+     "Ook vervangen in de VirtualStore van Windows:"},
 }};
 // clang-format on

@@ -34,9 +34,9 @@ struct MainTextRow {
 // The main window's texts in the order a language is applied.
 extern const std::array<MainTextRow, 27> kMainTextTable;
 
-// Messages about the storm's safety that are newer than the language files:
+// Messages about the storm's safety, and report lines, that are newer than the language files:
 // a file that lacks one falls back to its built-in text, unlike every other key.
-extern const std::array<MainTextRow, 15> kNewerTextRows;
+extern const std::array<MainTextRow, 16> kNewerTextRows;
 
 // The language that is built in and needs no file.
 inline constexpr std::string_view kBuiltInLanguage = "Nederlands";

@@ -6,9 +6,10 @@
 // Only the language controller changes them; message boxes read them when they
 // are shown. The keys they are read from are in MainTextTable.cpp.
 struct MainTexts {
-    std::string routePlaceholder; // stands in the route box while no route is chosen
-    std::string reportHeading;    // "Infobox tekst" titel
-    std::string reportRouteLabel; // "Infobox tekst" route
+    std::string routePlaceholder;        // stands in the route box while no route is chosen
+    std::string reportHeading;           // "Infobox tekst" titel
+    std::string reportRouteLabel;        // "Infobox tekst" route
+    std::string reportVirtualStoreLabel; // heads the files the storm replaced in the VirtualStore
     std::string errorTitle;
     std::string warningTitle;
     std::string noRouteChosen;

@@ -36,6 +36,15 @@ std::optional<std::string> pathOutsideBounds(const StormPlan& plan) {
         changes.push_back({&f.target, sound, true});
         changes.push_back({&f.backup, backups, true});
     }
+    // The VirtualStore's copies: replaced in its own counterparts of those folders.
+    for (const ReplacedFile& f : plan.rainEnvCopies) {
+        changes.push_back({&f.target, &plan.virtualEnvfilesFolder, true});
+        changes.push_back({&f.backup, backups, true});
+    }
+    for (const ReplacedFile& f : plan.soundSourceCopies) {
+        changes.push_back({&f.target, &plan.virtualSoundFolder, true});
+        changes.push_back({&f.backup, backups, true});
+    }
     for (const Change& change : changes) {
         const auto folder = platform::resolvedPath(*change.folder);
         if (!folder || !platform::liesInside(*change.path, *folder, change.throughLink)) return *change.path;

@@ -12,6 +12,7 @@
 #include "platform/Path.h"
 #include "platform/Platform.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 
@@ -46,9 +47,29 @@ StormFiles& StormController::files() {
     return m_files ? *m_files : realFiles;
 }
 
+std::optional<std::string> StormController::virtualStore() {
+    const auto location = platform::resolvedPath(m_simulatorFolder);
+    return location ? m_platform.virtualStoreFolder(*location) : std::nullopt;
+}
+
 std::vector<std::string> StormController::reloadRoutes() {
     m_simulatorFolder = settings::readSimulatorFolder(m_folders);
-    return listRoutes(m_simulatorFolder + "\\Routes");
+    std::vector<std::string> routes = listRoutes(m_simulatorFolder + "\\Routes");
+    // The simulator also sees the routes that an installer without administrator rights left only in the
+    // VirtualStore.
+    const auto store = virtualStore();
+    if (!store) return routes;
+    const std::size_t own = routes.size();
+    for (const std::string& route : listRoutes(*store + "\\Routes"))
+        if (std::none_of(routes.begin(), routes.begin() + own,
+                         [&](const std::string& r) { return platform::sameFileName(r, route); }))
+            routes.push_back(route);
+    if (routes.size() > own) std::stable_sort(routes.begin(), routes.end(), platform::fileNameLess);
+    return routes;
+}
+
+void StormController::showReport(const StormJournal& journal) {
+    m_view.showReport(m_selectedRoute, replacedInVirtualStore(journal));
 }
 
 void StormController::checkSiblingProgram() {
@@ -96,7 +117,13 @@ void StormController::make(const std::string& routeText) {
         m_boxes.showError(m_texts.routeNotFound, m_texts.errorTitle);
         return;
     }
-    const std::string envfiles = m_simulatorFolder + "\\Routes\\" + m_selectedRoute + "\\Envfiles";
+    // A route that lies only in the VirtualStore is changed there, where the simulator finds it.
+    const auto store = virtualStore();
+    const bool routeInStore = store &&
+                              !platform::folderExists(m_simulatorFolder + "\\Routes\\" + m_selectedRoute) &&
+                              platform::folderExists(*store + "\\Routes\\" + m_selectedRoute);
+    const std::string envfiles =
+        (routeInStore ? *store : m_simulatorFolder) + "\\Routes\\" + m_selectedRoute + "\\Envfiles";
     if (!envfilesFolderFound(envfiles)) return;
     if (!rainEnvFilesFound(envfiles + "\\")) return;
 
@@ -107,6 +134,8 @@ void StormController::make(const std::string& routeText) {
     record.rainEnvNames = rainEnvNamesToProcess(m_rainEnvFiles, m_rainEnvByPattern);
     record.rainEnvByPattern = m_rainEnvByPattern;
     record.rainSoundNames = m_rainSoundNames;
+    record.virtualStoreFolder = store.value_or("");
+    record.routeInVirtualStore = routeInStore;
     StormInstaller installer(files(), m_folders.dataHome(), m_stepHook);
     const InstallResult result = installer.install(record);
     switch (result.outcome) {
@@ -134,7 +163,7 @@ void StormController::make(const std::string& routeText) {
         m_boxes.showError(m_texts.rollbackFailed, m_texts.errorTitle, describe(*result.problem));
         m_journal = result.journal;
         m_journalHome = m_folders.dataHome();
-        m_view.showReport(m_selectedRoute);
+        showReport(result.journal);
         lock();
         return;
     case InstallOutcome::Installed:
@@ -142,7 +171,7 @@ void StormController::make(const std::string& routeText) {
     }
     m_journal = result.journal;
     m_journalHome = m_folders.dataHome();
-    m_view.showReport(m_selectedRoute);
+    showReport(result.journal);
     if (m_stepHook && !m_stepHook({Step::WriteReport})) return;
     lock();
     if (m_stepHook) m_stepHook({Step::Lock});
@@ -240,7 +269,7 @@ void StormController::resumeFromJournal() {
     m_rainEnvByPattern = record.rainEnvByPattern;
     m_rainSoundNames = record.rainSoundNames;
     m_view.clearReport();
-    m_view.showReport(m_selectedRoute);
+    showReport(*journal);
     lock();
     // Restoring will not reach it either; the player learns now where the storm is.
     const std::string installedIn = installedSimulatorFolder(*journal);

@@ -24,8 +24,9 @@ class StormView {
   public:
     virtual ~StormView() = default;
     virtual void clearReport() = 0;
-    // Adds the report of the storm just installed on `route` below what the report holds.
-    virtual void showReport(const std::string& route) = 0;
+    // Adds the report of the storm just installed on `route` below what the report holds, with the files
+    // it replaced in the VirtualStore (paths inside it), where there were any.
+    virtual void showReport(const std::string& route, const std::vector<std::string>& inVirtualStore) = 0;
     // The Storm installed state: the window hides the route selection and refuses to close.
     virtual void lock() = 0;
     // Back to the Selecting state, with an empty report.
@@ -41,7 +42,8 @@ class StormController {
                     const MessageBoxes& boxes, StormView& view);
 
     // Reads the simulator folder from the settings again and lists its routes
-    // in the order the file system gives them.
+    // in the order the file system gives them, with those that lie only in its
+    // VirtualStore sorted in as the simulator sees them.
     std::vector<std::string> reloadRoutes();
     // The make button, with the text of the route box.
     void make(const std::string& routeText);
@@ -70,6 +72,9 @@ class StormController {
 
   private:
     StormFiles& files();
+    // The simulator folder's VirtualStore counterpart, on Windows under Program Files.
+    std::optional<std::string> virtualStore();
+    void showReport(const StormJournal& journal);
     bool envfilesFolderFound(const std::string& path);
     bool rainEnvFilesFound(const std::string& folder);
     void lock();

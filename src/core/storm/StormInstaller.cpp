@@ -74,20 +74,29 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     // entry that holds it.
     m_files.createDirectory(plan.routeBackupFolder, true);
     if (!reached(Step::CreateRouteBackupFolder)) return interrupted(journal);
+    // What existed before decides, when restoring, between copying a back-up
+    // back and deleting a file that the storm brought. A VirtualStore copy is only ever replaced.
+    for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i) {
+        journal.rainEnvExisted.push_back(m_files.fileExists(plan.rainEnvFiles[i].target));
+        journal.rainEnvCopyExisted.push_back(i < plan.rainEnvCopies.size() &&
+                                             m_files.fileExists(plan.rainEnvCopies[i].target));
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        journal.rainSoundExisted[i] = m_files.fileExists(plan.soundSources[i].target);
+        journal.rainSoundCopyExisted[i] =
+            i < plan.soundSourceCopies.size() && m_files.fileExists(plan.soundSourceCopies[i].target);
+    }
     // Each rain environment file is replaced by the storm's with that file's own water, composed into the
     // route's back-up folder before anything in the simulator changes: replacing it is then a plain copy.
+    // The water is the one the simulator shows: its VirtualStore copy's where it reads that.
     const auto storm = m_files.readFile(plan.stormEnvironment);
     for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i) {
-        if (!composeRainEnvFile(storm, plan.rainEnvFiles[i])) return {InstallOutcome::BackupFailed, journal};
+        const ReplacedFile& read =
+            journal.rainEnvCopyExisted[i] ? plan.rainEnvCopies[i] : plan.rainEnvFiles[i];
+        if (!composeRainEnvFile(storm, read.target, plan.rainEnvFiles[i].stormVersion))
+            return {InstallOutcome::BackupFailed, journal};
         if (!reached(Step::ComposeRainEnv, i)) return interrupted(journal);
     }
-
-    // What existed before decides, when restoring, between copying a back-up
-    // back and deleting a file that the storm brought.
-    for (const ReplacedFile& f : plan.rainEnvFiles)
-        journal.rainEnvExisted.push_back(m_files.fileExists(f.target));
-    for (std::size_t i = 0; i < 2; ++i)
-        journal.rainSoundExisted[i] = m_files.fileExists(plan.soundSources[i].target);
     // Only what the simulator lacks now is the storm's to add, and later to delete: a texture or sound of
     // the player's own under a storm name is never touched. On the disk before the first one is added, so
     // that no forced end leaves an added file unrecorded.
@@ -103,13 +112,13 @@ InstallResult StormInstaller::install(const StormRecord& record) {
     m_files.createDirectory(plan.soundsBackupFolder, true);
     if (!reached(Step::CreateSoundsBackupFolder)) return interrupted(journal);
 
-    std::vector<const ReplacedFile*> envFiles;
     for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i) {
-        envFiles.push_back(&plan.rainEnvFiles[i]);
         m_files.copyFile(plan.rainEnvFiles[i].target, plan.rainEnvFiles[i].backup, false, true);
+        if (journal.rainEnvCopyExisted[i])
+            m_files.copyFile(plan.rainEnvCopies[i].target, plan.rainEnvCopies[i].backup, false, true);
         if (!reached(Step::BackUpRainEnv, i)) return interrupted(journal);
     }
-    if (!backupsMatch(envFiles, journal.rainEnvExisted))
+    if (!backupsMatch(replacedRainEnvFiles(plan, journal)))
         return takeOut(journal, InstallOutcome::BackupFailed);
     if (!reached(Step::VerifyRainEnvBackups)) return interrupted(journal);
 
@@ -127,10 +136,11 @@ InstallResult StormInstaller::install(const StormRecord& record) {
 
     for (std::size_t i = 0; i < 2; ++i) {
         m_files.copyFile(plan.soundSources[i].target, plan.soundSources[i].backup, false, true);
+        if (journal.rainSoundCopyExisted[i])
+            m_files.copyFile(plan.soundSourceCopies[i].target, plan.soundSourceCopies[i].backup, false, true);
         if (!reached(Step::BackUpSoundSource, i)) return interrupted(journal);
     }
-    if (!backupsMatch({&plan.soundSources[0], &plan.soundSources[1]},
-                      {journal.rainSoundExisted[0], journal.rainSoundExisted[1]}))
+    if (!backupsMatch(replacedSoundSources(plan, journal)))
         return takeOut(journal, InstallOutcome::BackupFailed);
     if (!reached(Step::VerifySoundSourceBackups)) return interrupted(journal);
 
@@ -148,13 +158,15 @@ InstallResult StormInstaller::install(const StormRecord& record) {
         if (m_files.copyFile(f.stormVersion, f.target, false, false)) return std::nullopt;
         return FileProblem{f.target, {m_files.lastFailure()}};
     };
-    for (std::size_t i = 0; i < 2; ++i) {
-        if (auto problem = replace(plan.soundSources[i]))
+    const auto sounds = replacedSoundSources(plan, journal);
+    for (std::size_t i = 0; i < sounds.size(); ++i) {
+        if (auto problem = replace(*sounds[i].file))
             return takeOut(journal, InstallOutcome::RolledBack, std::move(problem));
         if (!reached(Step::ReplaceSoundSource, i)) return interrupted(journal);
     }
-    for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i) {
-        if (auto problem = replace(plan.rainEnvFiles[i]))
+    const auto envs = replacedRainEnvFiles(plan, journal);
+    for (std::size_t i = 0; i < envs.size(); ++i) {
+        if (auto problem = replace(*envs[i].file))
             return takeOut(journal, InstallOutcome::RolledBack, std::move(problem));
         if (!reached(Step::ReplaceRainEnv, i)) return interrupted(journal);
     }
@@ -176,10 +188,9 @@ bool StormInstaller::addFile(const AddedFile& file, const std::vector<std::strin
 
 std::optional<std::string> StormInstaller::firstFileWithoutItsStorm(const StormPlan& plan,
                                                                     const StormJournal& journal) {
-    for (const ReplacedFile& f : plan.soundSources)
-        if (!m_files.sameContents(f.stormVersion, f.target)) return f.target;
-    for (const ReplacedFile& f : plan.rainEnvFiles)
-        if (!m_files.sameContents(f.stormVersion, f.target)) return f.target;
+    for (const auto& group : {replacedSoundSources(plan, journal), replacedRainEnvFiles(plan, journal)})
+        for (const Replacement& r : group)
+            if (!m_files.sameContents(r.file->stormVersion, r.file->target)) return r.file->target;
     const auto addedIntact = [&](const AddedFile& f, const std::vector<std::string>& added) {
         return std::find(added.begin(), added.end(), f.name) == added.end() ||
                m_files.sameContents(f.source, f.target);
@@ -201,17 +212,17 @@ InstallResult StormInstaller::takeOut(StormJournal journal, InstallOutcome outco
     return {InstallOutcome::RollbackFailed, journal, std::move(problem)};
 }
 
-bool StormInstaller::composeRainEnvFile(const std::optional<std::string>& storm, const ReplacedFile& file) {
+bool StormInstaller::composeRainEnvFile(const std::optional<std::string>& storm, const std::string& routeFile,
+                                        const std::string& stormVersion) {
     if (!storm) return false; // it could be read a moment ago, when nothing had changed yet
-    const std::string composed = withRouteWater(*storm, m_files.readFile(file.target).value_or(""));
-    return m_files.writeFileAtomically(file.stormVersion, composed, true);
+    const std::string composed = withRouteWater(*storm, m_files.readFile(routeFile).value_or(""));
+    return m_files.writeFileAtomically(stormVersion, composed, true);
 }
 
-bool StormInstaller::backupsMatch(const std::vector<const ReplacedFile*>& replaced,
-                                  const std::vector<bool>& existed) {
+bool StormInstaller::backupsMatch(const std::vector<Replacement>& replaced) {
     // A file the simulator does not have needs no back-up: restoring deletes what the storm put there.
-    for (std::size_t i = 0; i < replaced.size(); ++i)
-        if (existed[i] && !m_files.sameContents(replaced[i]->target, replaced[i]->backup)) return false;
+    for (const Replacement& r : replaced)
+        if (r.existed && !m_files.sameContents(r.file->target, r.file->backup)) return false;
     return true;
 }
 

@@ -44,8 +44,9 @@ class StormInstaller {
 
   private:
     bool reached(Step step, std::size_t index = 0) { return !m_hook || m_hook({step, index}); }
-    bool composeRainEnvFile(const std::optional<std::string>& storm, const ReplacedFile& file);
-    bool backupsMatch(const std::vector<const ReplacedFile*>& files, const std::vector<bool>& existed);
+    bool composeRainEnvFile(const std::optional<std::string>& storm, const std::string& routeFile,
+                            const std::string& stormVersion);
+    bool backupsMatch(const std::vector<Replacement>& replaced);
     // Puts back what this run changed; `outcome` when that succeeds, RollbackFailed when not.
     InstallResult takeOut(StormJournal journal, InstallOutcome outcome,
                           std::optional<FileProblem> problem = {});

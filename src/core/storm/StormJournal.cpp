@@ -11,8 +11,9 @@
 namespace storm {
 namespace {
 
-// Format 1 did not record the simulator's location; it is still read.
-constexpr std::string_view kFormat = "2";
+// Format 1 did not record the simulator's location, format 2 not its VirtualStore; both are still read.
+constexpr std::string_view kFormat = "3";
+constexpr std::string_view kFormatWithoutVirtualStore = "2";
 constexpr std::string_view kFormatWithoutLocation = "1";
 
 std::string_view stageName(StormJournal::Stage s) {
@@ -54,10 +55,23 @@ std::string installedSimulatorFolder(const StormJournal& journal) {
     return journal.simulatorLocation.empty() ? journal.record.simulatorFolder : journal.simulatorLocation;
 }
 
+std::vector<std::string> replacedInVirtualStore(const StormJournal& journal) {
+    const StormRecord& r = journal.record;
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < r.rainEnvNames.size(); ++i)
+        if (r.routeInVirtualStore || (i < journal.rainEnvCopyExisted.size() && journal.rainEnvCopyExisted[i]))
+            files.push_back("Routes\\" + r.route + "\\Envfiles\\" + r.rainEnvNames[i]);
+    for (std::size_t i = 0; i < 2; ++i)
+        if (journal.rainSoundCopyExisted[i]) files.push_back("SOUND\\" + r.rainSoundNames[i]);
+    return files;
+}
+
 std::optional<std::string> StormJournal::toText() const {
     const StormRecord& r = record;
     if (!oneLine(r.simulatorFolder) || !oneLine(r.route) || !oneLine(simulatorLocation) ||
-        simulatorLocation.empty() || rainEnvExisted.size() != r.rainEnvNames.size())
+        !oneLine(r.virtualStoreFolder) || simulatorLocation.empty() ||
+        rainEnvExisted.size() != r.rainEnvNames.size() ||
+        (!rainEnvCopyExisted.empty() && rainEnvCopyExisted.size() != r.rainEnvNames.size()))
         return std::nullopt;
     std::string t;
     auto line = [&](std::string_view a, std::string_view b = {}) { t.append(a).append(b).append("\r\n"); };
@@ -70,6 +84,8 @@ std::optional<std::string> StormJournal::toText() const {
     line("SimulatorLocation=", simulatorLocation);
     line("Route=", r.route);
     line("RainEnvByPattern=", r.rainEnvByPattern ? "1" : "0");
+    line("VirtualStore=", r.virtualStoreFolder);
+    line("RouteInVirtualStore=", r.routeInVirtualStore ? "1" : "0");
     line("[Replaced]");
     for (std::size_t i = 0; i < r.rainEnvNames.size(); ++i) {
         if (!oneLine(r.rainEnvNames[i])) return std::nullopt;
@@ -77,6 +93,11 @@ std::optional<std::string> StormJournal::toText() const {
     }
     for (std::size_t i = 0; i < 2; ++i)
         line(rainSoundExisted[i] ? "RainSound=1|" : "RainSound=0|", r.rainSoundNames[i]);
+    line("[VirtualStore]");
+    for (std::size_t i = 0; i < r.rainEnvNames.size(); ++i)
+        if (i < rainEnvCopyExisted.size() && rainEnvCopyExisted[i]) line("RainEnv=", r.rainEnvNames[i]);
+    for (std::size_t i = 0; i < 2; ++i)
+        if (rainSoundCopyExisted[i]) line("RainSound=", r.rainSoundNames[i]);
     line("[Added]");
     for (const auto& name : addedTextures)
         line("Texture=", name);
@@ -91,6 +112,7 @@ std::optional<StormJournal> StormJournal::parse(std::string_view text) {
     j.record.rainEnvNames.clear();
     std::map<std::string, std::string> storm; // [Storm], each key once
     std::vector<std::pair<bool, std::string>> envs, sounds;
+    std::vector<std::string> envCopies, soundCopies; // [VirtualStore]
     std::string section;
     bool ended = false;
     std::size_t pos = 0;
@@ -108,7 +130,8 @@ std::optional<StormJournal> StormJournal::parse(std::string_view text) {
             section = std::string(line.substr(1, line.size() - 2));
             if (section == "End")
                 ended = true;
-            else if (section != "Storm" && section != "Replaced" && section != "Added")
+            else if (section != "Storm" && section != "Replaced" && section != "VirtualStore" &&
+                     section != "Added")
                 return std::nullopt;
             continue;
         }
@@ -122,6 +145,8 @@ std::optional<StormJournal> StormJournal::parse(std::string_view text) {
             auto entry = flaggedName(value);
             if (!entry || !platform::isSingleEntryName(entry->second)) return std::nullopt;
             (key == "RainEnv" ? envs : sounds).push_back(*entry);
+        } else if (section == "VirtualStore" && (key == "RainEnv" || key == "RainSound")) {
+            (key == "RainEnv" ? envCopies : soundCopies).emplace_back(value);
         } else if (section == "Added" && key == "Texture" && isTextureName(std::string(value))) {
             j.addedTextures.emplace_back(value);
         } else if (section == "Added" && key == "Sound" && isThunderSoundName(std::string(value))) {
@@ -140,11 +165,26 @@ std::optional<StormJournal> StormJournal::parse(std::string_view text) {
     const std::string* route = value("Route");
     const std::string* byPattern = value("RainEnvByPattern");
     const std::string* location = value("SimulatorLocation");
+    const std::string* virtualStore = value("VirtualStore");
+    const std::string* routeInStore = value("RouteInVirtualStore");
     if (!ended || !format || !stage || !simulator || !route || !byPattern) return std::nullopt;
-    const bool withLocation = *format == kFormat && location && !location->empty() && storm.size() == 6;
+    const bool withStore = *format == kFormat && location && !location->empty() && virtualStore &&
+                           routeInStore && storm.size() == 8;
+    const bool withLocation =
+        *format == kFormatWithoutVirtualStore && location && !location->empty() && storm.size() == 6;
     const bool withoutLocation = *format == kFormatWithoutLocation && !location && storm.size() == 5;
-    if (!withLocation && !withoutLocation) return std::nullopt;
+    if (!withStore && !withLocation && !withoutLocation) return std::nullopt;
     if (location) j.simulatorLocation = *location;
+    if (withStore) {
+        if (*routeInStore != "0" && *routeInStore != "1") return std::nullopt;
+        j.record.virtualStoreFolder = *virtualStore;
+        j.record.routeInVirtualStore = *routeInStore == "1";
+    }
+    // Copies are only ever in a VirtualStore, and a route that lies there has no further copies.
+    if ((j.record.virtualStoreFolder.empty() && (j.record.routeInVirtualStore || !soundCopies.empty())) ||
+        ((j.record.virtualStoreFolder.empty() || j.record.routeInVirtualStore) && !envCopies.empty()) ||
+        hasDuplicates(envCopies) || hasDuplicates(soundCopies))
+        return std::nullopt;
     if (*stage != stageName(Stage::BackingUp) && *stage != stageName(Stage::Replacing)) return std::nullopt;
     if (!isAcceptableRouteName(*route) || (*byPattern != "0" && *byPattern != "1")) return std::nullopt;
     j.stage = *stage == stageName(Stage::Replacing) ? Stage::Replacing : Stage::BackingUp;
@@ -155,16 +195,25 @@ std::optional<StormJournal> StormJournal::parse(std::string_view text) {
     // One "rain.env", or one to four pattern matches; the two rain sound sources in their order.
     if (envs.empty() || envs.size() > 4 || (!j.record.rainEnvByPattern && envs.size() != 1))
         return std::nullopt;
+    const auto copied = [](std::vector<std::string>& copies, const std::string& name) {
+        const auto it = std::find(copies.begin(), copies.end(), name);
+        if (it == copies.end()) return false;
+        copies.erase(it);
+        return true;
+    };
     for (const auto& [existed, name] : envs) {
         if (!platform::wildcardMatch("*rain*.env", name)) return std::nullopt;
         j.record.rainEnvNames.push_back(name);
         j.rainEnvExisted.push_back(existed);
+        j.rainEnvCopyExisted.push_back(copied(envCopies, name));
     }
     if (sounds.size() != 2) return std::nullopt;
     for (std::size_t i = 0; i < 2; ++i) {
         if (sounds[i].second != j.record.rainSoundNames[i]) return std::nullopt;
         j.rainSoundExisted[i] = sounds[i].first;
+        j.rainSoundCopyExisted[i] = copied(soundCopies, sounds[i].second);
     }
+    if (!envCopies.empty() || !soundCopies.empty()) return std::nullopt; // a copy of a file never replaced
     if (hasDuplicates(j.addedTextures) || hasDuplicates(j.addedSounds)) return std::nullopt;
     return j;
 }

@@ -28,6 +28,9 @@ struct StormJournal {
     std::string simulatorLocation;
     std::vector<bool> rainEnvExisted;       // per name of record.rainEnvNames
     std::array<bool, 2> rainSoundExisted{}; // per name of record.rainSoundNames
+    // Which files had a copy in record.virtualStoreFolder, backed up and replaced there too.
+    std::vector<bool> rainEnvCopyExisted;       // per name of record.rainEnvNames; empty: none had one
+    std::array<bool, 2> rainSoundCopyExisted{}; // per name of record.rainSoundNames
     // The storm's own files: textures and thunder sounds the simulator lacked, which this storm adds.
     // Restoring deletes these and no other.
     std::vector<std::string> addedTextures; // in the route's Envfiles\Textures
@@ -46,6 +49,11 @@ struct StormJournal {
 
 // Where the journal lives: in the data folder, beside (not inside) the settings file.
 std::string journalPath(const std::string& programFolder);
+
+// The files a journal's storm replaced in the VirtualStore, as paths inside it
+// ("SOUND\rain_in.sms"): the copies there, and the rain environment files of a
+// route that lies there.
+std::vector<std::string> replacedInVirtualStore(const StormJournal& journal);
 
 // The simulator folder a journal's storm is installed in: the location it
 // recorded, else (an older journal) its folder text.

@@ -23,6 +23,10 @@ std::optional<FileProblem> firstObstacle(StormFiles& files, const StormPlan& pla
         checks.emplace_back(f.target, Access::Replace);
     for (const ReplacedFile& f : plan.soundSources)
         checks.emplace_back(f.target, Access::Replace);
+    // A VirtualStore copy is replaced only where there is one.
+    for (const auto* copies : {&plan.rainEnvCopies, &plan.soundSourceCopies})
+        for (const ReplacedFile& f : *copies)
+            if (files.fileExists(f.target)) checks.emplace_back(f.target, Access::Replace);
     checks.emplace_back(plan.envfilesFolder + "\\Textures", Access::AddFile);
     checks.emplace_back(plan.soundFolder, Access::AddFile);
 

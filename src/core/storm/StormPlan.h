@@ -8,6 +8,8 @@
 
 namespace storm {
 
+struct StormJournal;
+
 // A simulator file that the storm replaces, where its back-up is kept and the
 // storm version that replaces it (for a rain environment file, the one made
 // for it in the route's back-up folder).
@@ -51,8 +53,27 @@ struct StormPlan {
     std::array<AddedFile, 5> textures;
     std::array<AddedFile, kThunderSoundCount> thunderSounds;
     std::array<ReplacedFile, 2> soundSources; // rain_in.sms, rain_ex.sms
+    // Where the VirtualStore would keep a copy of each replaced file, backed up under the file's back-up
+    // name with ".VirtualStore" added and replaced by the same storm version; empty without a
+    // VirtualStore. A route that lies only in the VirtualStore has its Envfiles folder there, so its rain
+    // environment files have no further copy.
+    std::string virtualEnvfilesFolder;
+    std::string virtualSoundFolder;
+    std::vector<ReplacedFile> rainEnvCopies;
+    std::vector<ReplacedFile> soundSourceCopies;
 
     static StormPlan make(const std::string& programFolder, const StormRecord& record);
 };
+
+// A file that a storm replaces, and whether it was there before (else restoring deletes it).
+struct Replacement {
+    const ReplacedFile* file;
+    bool existed;
+};
+
+// The rain environment files, and the rain sound sources, that the journal's
+// storm replaces: each simulator file, then its VirtualStore copy where it had one.
+std::vector<Replacement> replacedRainEnvFiles(const StormPlan& plan, const StormJournal& journal);
+std::vector<Replacement> replacedSoundSources(const StormPlan& plan, const StormJournal& journal);
 
 } // namespace storm

@@ -14,6 +14,11 @@ struct StormRecord {
     std::vector<std::string> rainEnvNames; // one to four names, in search order
     bool rainEnvByPattern = false;         // the names came from "*rain*.env", not "rain.env"
     std::array<std::string, 2> rainSoundNames{"rain_in.sms", "rain_ex.sms"};
+    // On Windows, for a simulator under Program Files: the user's VirtualStore folder that holds the copies
+    // older programs without administrator rights wrote into it, and that they (the simulator among them)
+    // read in place of its own files. Empty when there is none.
+    std::string virtualStoreFolder;
+    bool routeInVirtualStore = false; // the route's folder exists only there, as such an installer left it
 
     bool operator==(const StormRecord&) const = default;
 };

@@ -36,20 +36,18 @@ RestoreResult StormRestorer::restore(const StormJournal& journal) {
     // stale or half taken: only the storm's own names are removed.
     const bool replaced = journal.stage == StormJournal::Stage::Replacing;
 
-    if (replaced)
-        for (std::size_t i = 0; i < plan.rainEnvFiles.size(); ++i)
-            if (!putBack(plan.rainEnvFiles[i].target, plan.rainEnvFiles[i].backup, journal.rainEnvExisted[i]))
-                result.notRestored.push_back(plan.rainEnvFiles[i].target);
+    const auto putBackAll = [&](const std::vector<Replacement>& files) {
+        for (const Replacement& r : files)
+            if (!putBack(r.file->target, r.file->backup, r.existed))
+                result.notRestored.push_back(r.file->target);
+    };
+    if (replaced) putBackAll(replacedRainEnvFiles(plan, journal));
     // Only what this storm added: a file under a storm name that was there before is the player's.
     for (const AddedFile& f : plan.textures)
         if (listed(journal.addedTextures, f.name)) remove(f.target, result);
     for (const AddedFile& f : plan.thunderSounds)
         if (listed(journal.addedSounds, f.name)) remove(f.target, result);
-    if (replaced)
-        for (std::size_t i = 0; i < 2; ++i)
-            if (!putBack(plan.soundSources[i].target, plan.soundSources[i].backup,
-                         journal.rainSoundExisted[i]))
-                result.notRestored.push_back(plan.soundSources[i].target);
+    if (replaced) putBackAll(replacedSoundSources(plan, journal));
 
     removeTemporaryFiles(plan);
 
@@ -75,11 +73,14 @@ void StormRestorer::removeTemporaryFiles(const StormPlan& plan) {
     // A copy cut short by a forced end leaves its data under a temporary name; only those in the storm's
     // own folders go, and only by that name.
     for (const std::string& folder :
-         {plan.envfilesFolder, plan.envfilesFolder + "\\Textures", plan.soundFolder})
+         {plan.envfilesFolder, plan.envfilesFolder + "\\Textures", plan.soundFolder,
+          plan.virtualEnvfilesFolder, plan.virtualSoundFolder}) {
+        if (folder.empty()) continue; // no VirtualStore
         for (const platform::FindEntry& entry :
              platform::findFiles(folder + "\\.brontara-*.tmp", platform::AnyFile))
             if (platform::isTemporaryFileName(entry.name))
                 m_files.deleteFile(folder + "\\" + entry.name, false);
+    }
 }
 
 void StormRestorer::remove(const std::string& target, RestoreResult& result) {

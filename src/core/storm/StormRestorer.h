@@ -21,11 +21,11 @@ struct RestoreResult {
 
 // Puts the simulator back as the journal says it was, in the folder the storm
 // was installed in, whatever the settings name now: copies each back-up over
-// the file the storm replaced (or deletes the file where the simulator had
-// none), deletes the textures and sounds the storm added, and removes the journal
-// last, only when everything else succeeded and is on the disk, so that a storm
-// that could not be taken out completely is still on record. Nothing is
-// touched when a path would lead outside the storm's folders.
+// the file the storm replaced and over its VirtualStore copy (or deletes the
+// file where the simulator had none), deletes the textures and sounds the storm added, and removes the
+// journal last, only when everything else succeeded and is on the disk, so that a storm that could not be
+// taken out completely is still on record. Nothing is touched when a path would lead outside the storm's
+// folders.
 class StormRestorer {
   public:
     StormRestorer(StormFiles& files, std::string programFolder)

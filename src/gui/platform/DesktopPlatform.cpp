@@ -4,6 +4,7 @@
 #include "platform/Path.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
+#include "platform/VirtualStore.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -94,6 +95,10 @@ RegistryText DesktopPlatform::readLocalMachineText(const std::string& key, const
 
 std::vector<std::string> DesktopPlatform::findInOtherWinePrefixes(const WinePrefixQuery& query) {
     return platform::findInOtherWinePrefixes(query);
+}
+
+std::optional<std::string> DesktopPlatform::virtualStoreFolder(const std::string& resolvedFolder) {
+    return platform::virtualStoreFolder(resolvedFolder);
 }
 
 WindowId DesktopPlatform::findWindow(const std::string& title) {

@@ -30,6 +30,7 @@ class DesktopPlatform : public Platform {
     void shellOpen(const std::string& target) override;
     RegistryText readLocalMachineText(const std::string& key, const std::string& valueName) override;
     std::vector<std::string> findInOtherWinePrefixes(const WinePrefixQuery& query) override;
+    std::optional<std::string> virtualStoreFolder(const std::string& resolvedFolder) override;
     WindowId findWindow(const std::string& title) override;
     bool postCloseRequest(WindowId window) override;
     void blockSessionEnd(WindowId window, const std::string& reason) override;
