@@ -137,34 +137,26 @@ TEST_F(StormBoundsTest, ARainEnvLinkToAFileOutsideTheSimulatorStopsTheInstallati
     EXPECT_TRUE(fs::is_symlink(fx.simFile("Routes/Zonnedal/Envfiles/rain.env")));
 }
 
-// The box then names the link, not the route.
+// The box then names the link, not the route: the simulator's own sound source, or its VirtualStore copy.
 TEST_F(StormBoundsTest, ASoundSourceLinkLeadingOutsideIsNamedAsTheProblem) {
     fx.addRoute("Zonnedal", {"rain.env"});
     const std::string outside = fx.dir.write("elsewhere/rain_in.sms", "someone else's file");
-    fs::remove(fx.simFile("SOUND/rain_in.sms"));
-    fs::create_symlink(outside, fx.simFile("SOUND/rain_in.sms"));
-    const auto before = everything();
-    const auto result = install(fx.record("Zonnedal", {"rain.env"}, false));
-    ASSERT_EQ(result.outcome, InstallOutcome::Refused);
-    ASSERT_TRUE(result.problem);
-    EXPECT_TRUE(result.problem->leadsOutside);
-    EXPECT_TRUE(storm_test::pathEndsWith(result.problem->path, "SOUND/rain_in.sms")) << result.problem->path;
-    EXPECT_EQ(everything(), before);
-}
-
-TEST_F(StormBoundsTest, AVirtualStoreCopyLeadingOutsideIsNamedAsTheProblem) {
-    fx.addRoute("Zonnedal", {"rain.env"});
-    const std::string outside = fx.dir.write("elsewhere/rain_in.sms", "someone else's file");
-    fx.dir.mkdir("VirtualStore/SOUND");
-    fs::create_symlink(outside, fx.dir.path() + "/VirtualStore/SOUND/rain_in.sms");
     StormRecord record = fx.record("Zonnedal", {"rain.env"}, false);
-    record.virtualStoreFolder = fx.dir.path() + "/VirtualStore";
-    const auto before = everything();
-    const auto result = install(record);
-    ASSERT_EQ(result.outcome, InstallOutcome::Refused);
-    ASSERT_TRUE(result.problem);
-    EXPECT_TRUE(storm_test::pathEndsWith(result.problem->path, "VirtualStore/SOUND/rain_in.sms"));
-    EXPECT_EQ(everything(), before);
+    record.virtualStoreFolder = fx.dir.mkdir("VirtualStore");
+    for (const std::string link : {"MSTS/SOUND/rain_in.sms", "VirtualStore/SOUND/rain_in.sms"}) {
+        fs::create_directories(fx.dir.path() + "/VirtualStore/SOUND");
+        fs::remove(fx.dir.path() + "/" + link);
+        fs::create_symlink(outside, fx.dir.path() + "/" + link);
+        const auto before = everything();
+        const auto result = install(record);
+        ASSERT_EQ(result.outcome, InstallOutcome::Refused);
+        ASSERT_TRUE(result.problem);
+        EXPECT_TRUE(result.problem->leadsOutside);
+        EXPECT_TRUE(storm_test::pathEndsWith(result.problem->path, link)) << result.problem->path;
+        EXPECT_EQ(everything(), before);
+        fs::remove(fx.dir.path() + "/" + link);
+        fx.dir.write("MSTS/SOUND/rain_in.sms", "the simulator's own");
+    }
 }
 
 TEST_F(StormBoundsTest, ARainEnvLinkToAnotherRouteOfTheSimulatorStopsTheInstallation) {

@@ -384,13 +384,14 @@ TEST_F(StormControllerTest, ADamagedJournalThatCannotBeSetAsideIsNamedWhereItIs)
 // missing rights could be had, the question to start again as administrator.
 struct FileTrouble {
     const char* what;
-    FaultyFiles::Op failing; // the check or copy that fails, on SOUND\rain_in.sms
+    FaultyFiles::Op failing; // the check or copy that fails, on SOUND\rain_in.sms (or its copy)
     int failures;            // how often it fails
     bool accessDenied;
     bool mayRestart;
-    int answer; // to the administrator question; 0: none is asked
-    std::vector<std::string> boxesAndCalls;
+    int answer;                             // to the administrator question; 0: none is asked
+    std::vector<std::string> boxesAndCalls; // "@" stands for the simulator (or VirtualStore) folder
     bool locked = false;
+    bool copy = false; // the trouble is with the VirtualStore's copy of the file
 };
 
 void PrintTo(const FileTrouble& t, std::ostream* os) {
@@ -403,25 +404,29 @@ class FileTroubleTest : public StormControllerTest, public testing::WithParamInt
 
 TEST_P(FileTroubleTest, TellsWhichFileAndWhyAndInstallsOnlyAWholeStorm) {
     const FileTrouble& t = GetParam();
+    const std::string folder = t.copy ? addVirtualStore() : fx.simulator;
     FaultyFiles files;
     files.refusal = {"Access is denied.", t.accessDenied, false};
     int failures = 0;
     files.fails = [&](const FaultyFiles::Call& c) {
         const std::string& path = c.op == FaultyFiles::Op::Copy ? c.to : c.from;
         return failures < t.failures && c.op == t.failing &&
-               storm_test::pathEndsWith(path, "SOUND/rain_in.sms") && ++failures;
+               storm_test::pathEndsWith(path, t.copy ? "VirtualStore/MSTS/SOUND/rain_in.sms"
+                                                     : "SOUND/rain_in.sms") &&
+               ++failures;
     };
     controller->setFiles(&files);
     platform.mayRestart = t.mayRestart;
     if (t.answer) platform.queueAnswer(t.answer);
     const auto before = fx.simulatorSnapshot();
+    const auto storeBefore = testing_support::snapshot(fx.dir.path() + "/VirtualStore");
 
     controller->make("Zonnedal");
 
     CallLog expected{"clearReport", "find Nevora"};
     for (std::string line : t.boxesAndCalls) {
         const auto at = line.find("@");
-        if (at != std::string::npos) line.replace(at, 1, fx.simulator);
+        if (at != std::string::npos) line.replace(at, 1, folder);
         expected.push_back(slashes(line));
     }
     for (std::string& line : log)
@@ -431,6 +436,7 @@ TEST_P(FileTroubleTest, TellsWhichFileAndWhyAndInstallsOnlyAWholeStorm) {
     EXPECT_EQ(fs::exists(fx.journalFile()), t.locked);
     if (!t.locked) {
         EXPECT_EQ(fx.simulatorSnapshot(), before);
+        EXPECT_EQ(testing_support::snapshot(fx.dir.path() + "/VirtualStore"), storeBefore);
     }
     EXPECT_TRUE(platform.allAnswersUsed());
 }
@@ -476,7 +482,25 @@ INSTANTIATE_TEST_SUITE_P(
                     false,
                     true,
                     0,
-                    {errorBox("rolled back\n\n@/SOUND/rain_in.sms\nNo space left on device")}}),
+                    {errorBox("rolled back\n\n@/SOUND/rain_in.sms\nNo space left on device")}},
+        FileTrouble{"VirtualStoreCopyBlocked",
+                    Op::Check,
+                    1,
+                    false,
+                    true,
+                    0,
+                    {errorBox("storm blocked\n\n@/SOUND/rain_in.sms\nAccess is denied.")},
+                    false,
+                    true},
+        FileTrouble{"VirtualStoreCopyReplacementFails",
+                    Op::Copy,
+                    1,
+                    false,
+                    true,
+                    0,
+                    {errorBox("rolled back\n\n@/SOUND/rain_in.sms\nNo space left on device")},
+                    false,
+                    true}),
     [](const testing::TestParamInfo<FileTrouble>& info) { return std::string(info.param.what); });
 
 TEST_F(StormControllerTest, AStormThatCannotBePutBackEitherLocksAsAfterAForcedEnd) {
@@ -547,37 +571,6 @@ TEST_F(StormControllerTest, TheVirtualStoreCopiesTakeTheStormAndGiveItBackWithTh
     controller->restore();
     EXPECT_EQ(fx.simulatorSnapshot(), simulatorBefore);
     EXPECT_EQ(snapshot(store), storeBefore);
-}
-
-// A copy that cannot be replaced is named before anything changes; one whose replacement does not take is
-// put back with everything else.
-TEST_F(StormControllerTest, AVirtualStoreCopyInTheWayLeavesEverythingAsItWas) {
-    const std::string store = addVirtualStore();
-    controller = makeController();
-    const auto simulatorBefore = fx.simulatorSnapshot();
-    const auto storeBefore = testing_support::snapshot(store);
-    for (const auto& [failing, box] : {std::pair{Op::Check, "storm blocked\n\n@\nAccess is denied."},
-                                       std::pair{Op::Copy, "rolled back\n\n@\nNo space left on device"}}) {
-        FaultyFiles files;
-        int failures = 0;
-        files.fails = [&, failing = failing](const FaultyFiles::Call& c) {
-            return failures == 0 && c.op == failing &&
-                   storm_test::pathEndsWith(failing == Op::Copy ? c.to : c.from,
-                                            "VirtualStore/MSTS/SOUND/rain_in.sms") &&
-                   ++failures;
-        };
-        controller->setFiles(&files);
-        log.clear();
-        controller->make("Zonnedal");
-        std::string expected = box;
-        expected.replace(expected.find('@'), 1, store + "/SOUND/rain_in.sms");
-        ASSERT_EQ(log.size(), 3u);
-        EXPECT_EQ(slashes(log[2]), slashes(errorBox(expected)));
-        EXPECT_FALSE(controller->isStormActive());
-        EXPECT_FALSE(fs::exists(fx.journalFile()));
-        EXPECT_EQ(fx.simulatorSnapshot(), simulatorBefore);
-        EXPECT_EQ(testing_support::snapshot(store), storeBefore);
-    }
 }
 
 } // namespace
