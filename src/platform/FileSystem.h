@@ -75,15 +75,10 @@ bool liesInside(std::string_view windowsPath, const std::string& resolvedFolder,
 // True when the path names a folder (of any attributes).
 bool folderExists(std::string_view windowsPath);
 
-// Nothing when the path names a regular file (a link counts as what it leads
-// to); else why not, in the system's words ("Is a named pipe", "No such file
-// or directory", ...). Nothing is opened that could block or act: a named
-// pipe, a device, a socket. Every copy, read and comparison here opens only
-// regular files, checked again on the open handle.
-std::optional<std::string> whyNotRegularFile(std::string_view path);
-
 // The whole content of a regular file; nothing when it is missing, not a
-// regular file, or cannot be read.
+// regular file, or cannot be read. Every copy, read and comparison here opens
+// only regular files, checked again on the open handle: a named pipe, a device
+// or a socket, whose opening could block or act, is never opened.
 std::optional<std::string> readWholeFile(std::string_view path);
 
 // Writes a file whole or not at all, through a temporary name in its folder.

@@ -143,14 +143,9 @@ TEST_F(FileOperations, OnlyRegularFilesAreOpenedAndNothingWaits) {
     const std::string pipe = dir / "MSTS/SOUND/rain_ex.sms";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
     fs::create_symlink("/dev/null", dir / "MSTS/SOUND/device.sms");
-    struct Case {
-        std::string name;
-        std::string reason;
-    };
-    for (const Case& c : {Case{"rain_ex.sms", "Is a named pipe"}, Case{"device.sms", "Is a device"},
-                          Case{"folder.sms", "Is a directory"}}) {
-        SCOPED_TRACE(c.name);
-        const std::string path = win("MSTS\\SOUND\\" + c.name);
+    for (const std::string name : {"rain_ex.sms", "device.sms", "folder.sms"}) {
+        SCOPED_TRACE(name);
+        const std::string path = win("MSTS\\SOUND\\" + name);
         std::atomic<bool> done = false, waited = false;
         std::thread watchdog([&] {
             for (int tick = 0; tick < 50 && !done; ++tick)
@@ -160,7 +155,6 @@ TEST_F(FileOperations, OnlyRegularFilesAreOpenedAndNothingWaits) {
             close(open(pipe.c_str(),
                        O_WRONLY | O_NONBLOCK)); // a writer comes and goes: the reader sees the end
         });
-        EXPECT_EQ(whyNotRegularFile(path), c.reason);
         EXPECT_FALSE(copyFile(path, win("Dump\\back_up\\copy.sms"), false));
         EXPECT_FALSE(readWholeFile(path));
         EXPECT_FALSE(sameContents(path, path));
@@ -171,8 +165,6 @@ TEST_F(FileOperations, OnlyRegularFilesAreOpenedAndNothingWaits) {
     }
     EXPECT_TRUE(fs::is_fifo(pipe));
     EXPECT_FALSE(fs::exists(dir / "Dump/back_up/copy.sms"));
-    EXPECT_EQ(whyNotRegularFile(win("MSTS\\SOUND\\rain_in.sms")), std::nullopt);
-    EXPECT_EQ(whyNotRegularFile(win("MSTS\\SOUND\\gone.sms")), "No such file or directory");
 }
 
 TEST_F(FileOperations, CopyKeepsTheSourcePermissions) {

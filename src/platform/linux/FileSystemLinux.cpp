@@ -135,14 +135,6 @@ bool copyFile(std::string_view from, std::string_view to, bool failIfExists, boo
     return copied;
 }
 
-std::optional<std::string> whyNotRegularFile(std::string_view path) {
-    const auto host = toHostPath(path);
-    if (!host) return std::string(std::strerror(EINVAL));
-    struct stat st;
-    if (stat(host->c_str(), &st) != 0) return std::string(std::strerror(errno));
-    return detail::whyNotRegular(st.st_mode);
-}
-
 bool deleteFile(std::string_view path, bool durable) {
     const auto host = toHostPath(path);
     struct stat st;

@@ -6,9 +6,6 @@
 
 namespace platform::detail {
 
-// Why an entry of this type is not a regular file, in the system's words; nothing for a regular file.
-std::optional<std::string> whyNotRegular(mode_t mode);
-
 // Opens a regular file for reading and returns its descriptor, or -1 with
 // errno set. A named pipe, a device or a socket is refused before it is
 // opened, and once more on the open handle (the entry may have been swapped

@@ -74,15 +74,6 @@ bool syncFolder(const std::string& folder) {
 
 } // namespace
 
-std::optional<std::string> whyNotRegular(mode_t mode) {
-    if (S_ISREG(mode)) return std::nullopt;
-    if (S_ISDIR(mode)) return std::string(std::strerror(EISDIR));
-    if (S_ISFIFO(mode)) return std::string("Is a named pipe");
-    if (S_ISSOCK(mode)) return std::string("Is a socket");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return std::string("Is a device");
-    return std::string("Is not a regular file");
-}
-
 int openRegularFile(const std::string& hostPath, struct stat& st) {
     if (stat(hostPath.c_str(), &st) != 0) return -1;
     if (!S_ISREG(st.st_mode)) {

@@ -108,19 +108,6 @@ bool writeAll(HANDLE file, std::string_view data) {
     return true;
 }
 
-// The system's own words for an error code.
-std::string systemMessage(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message(text, length);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n'))
-        message.pop_back();
-    return narrow(message);
-}
-
 // A name that opens a device or a pipe rather than a file: the device
 // namespace ("\\.\", "\\?\" before anything but a drive or a share) or a
 // device name that Windows finds in every folder.
@@ -158,22 +145,6 @@ HANDLE openRegularFile(const std::string& hostPath) {
 }
 
 } // namespace
-
-std::optional<std::string> whyNotRegularFile(std::string_view path) {
-    const auto host = toHostPath(path);
-    if (!host) return systemMessage(ERROR_INVALID_NAME);
-    if (namesDevice(*host)) return std::string("Is a device");
-    const auto attributes = attributesOf(*host);
-    if (!attributes) return systemMessage(GetLastError());
-    if (*attributes & FILE_ATTRIBUTE_DIRECTORY) return std::string("Is a folder");
-    HANDLE file = openRegularFile(*host);
-    if (file == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        return error == ERROR_SUCCESS ? std::string("Is a device") : systemMessage(error);
-    }
-    CloseHandle(file);
-    return std::nullopt;
-}
 
 std::vector<FindEntry> findFiles(std::string_view windowsPattern, unsigned attributeFilter) {
     const auto pattern = toHostPath(windowsPattern);
