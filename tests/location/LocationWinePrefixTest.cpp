@@ -188,9 +188,7 @@ TEST_F(LocationUnderWine, ADamagedSystemRegNeverStopsTheWindow) {
     wine.writeOnDriveC(kSimulatorOnDriveC, "MZ");
     const std::string good = WinePrefix::simulatorKey("\"EXE Path\"=\"C:\\\\Found\"\n");
     const std::string found = "C:\\Found";
-    std::string binary(4096, '\0');
-    for (std::size_t i = 0; i < binary.size(); ++i)
-        binary[i] = static_cast<char>((i * 151 + 7) % 256);
+    const std::string binary = WinePrefix::binary(4096);
     std::string enormous = WinePrefix::header();
     enormous.reserve(48u << 20);
     while (enormous.size() < (48u << 20))
