@@ -246,6 +246,7 @@ TEST_F(LocationUnderWine, ASimulatorInAnotherPrefixIsProposedAndTheOthersOffered
     whileShown([&](SimulatorFolderWindow& f) {
         proposal = folderText(f);
         offered = offeredFolders(f);
+        ASSERT_EQ(offered.size(), 2u); // else there is no list to choose from
         QLineEdit* edit = control<QLineEdit>(f, "Edit1");
         QAbstractItemView* list = edit->completer()->popup();
         QTest::keyClick(edit, Qt::Key_Down, Qt::AltModifier);
