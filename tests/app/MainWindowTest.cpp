@@ -15,11 +15,11 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include <algorithm>
+
 #ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <algorithm>
 #endif
 
 namespace {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the storm environment file says: a dark, foggy, rainy sky built from
 // the storm textures.
+#include "ContentFiles.h"
 #include "StfFiles.h"
+#include "core/storm/RouteWater.h"
+#include "platform/TextEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -193,6 +196,19 @@ TEST_F(contentEnvironment, RainsHardWithWindAndWater) {
     ASSERT_EQ(patch->values.size(), 2u);
     EXPECT_TRUE(patch->values[1].quoted);
     EXPECT_TRUE(patch->values[1].text.ends_with(".raw")) << patch->values[1].text;
+}
+
+// Installed on a route, the file takes the route's own water in place of its
+// own: the installer finds the storm's water block only in a file of the
+// simulator's format with one such block.
+TEST_F(contentEnvironment, GivesWayToTheRoutesOwnWater) {
+    using platform::text::utf8ToUtf16le;
+    const auto bytes = readDumpFile(kEnvironmentFile.path);
+    const std::string water = utf8ToUtf16le("world_water ( world_water_layers ( 0 ) )");
+    const std::string route =
+        "\xff\xfe" + utf8ToUtf16le(kEnvironmentFile.header + "\r\nworld ( ") + water + utf8ToUtf16le(" )");
+    const std::string installed = storm::withRouteWater(std::string(bytes.begin(), bytes.end()), route);
+    EXPECT_NE(installed.find(water), std::string::npos);
 }
 
 } // namespace

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <map>
 
 using testing_support::control;
 
@@ -81,6 +80,9 @@ TEST_F(LocationUnderWine, TheBuiltInProposalFindsTheSimulatorOnDriveCWithoutTypi
 
 TEST_F(LocationUnderWine, TheRegistryEntryOfTheDefaultPrefixIsProposedAndAccepted) {
     wine.writeOnDriveC("Games/MSTS/train.exe", "MZ");
+    // A simulator in another prefix is not proposed while the prefix in force names its own.
+    WinePrefix::makeOther((std::filesystem::path(wine.path()).parent_path() / "Games/msts").string(),
+                          "Program Files/Microsoft Games/Train Simulator", WinePrefix::header());
     struct Case {
         const char* what;
         std::string systemReg;
@@ -186,9 +188,7 @@ TEST_F(LocationUnderWine, ADamagedSystemRegNeverStopsTheWindow) {
     wine.writeOnDriveC(kSimulatorOnDriveC, "MZ");
     const std::string good = WinePrefix::simulatorKey("\"EXE Path\"=\"C:\\\\Found\"\n");
     const std::string found = "C:\\Found";
-    std::string binary(4096, '\0');
-    for (std::size_t i = 0; i < binary.size(); ++i)
-        binary[i] = static_cast<char>((i * 151 + 7) % 256);
+    const std::string binary = WinePrefix::binary(4096);
     std::string enormous = WinePrefix::header();
     enormous.reserve(48u << 20);
     while (enormous.size() < (48u << 20))
@@ -231,74 +231,22 @@ TEST_F(LocationUnderWine, ADamagedSystemRegNeverStopsTheWindow) {
     }
 }
 
-// The simulator in prefixes that Bottles and Lutris made, with ~/.wine in force.
-TEST_F(LocationUnderWine, ASimulatorInAnotherPrefixIsProposedTheMostRecentFirst) {
-    const std::string home = std::filesystem::path(wine.path()).parent_path().string();
-    wine.writeOnDriveC("Games/MSTS/train.exe", "MZ");
-    struct Case {
-        const char* what;
-        int bottlesAge; // seconds since the prefix changed; -1: no such prefix
-        int lutrisAge;
-        bool inForceEntry;    // the registry of ~/.wine names its simulator
-        const char* proposed; // "bottles", "lutris", "in force" or "default"
-        int offered;          // folders in the drop-down list
-    };
-    const std::vector<Case> cases = {
-        {"Bottles", 60, -1, false, "bottles", 0},
-        {"Lutris", -1, 60, false, "lutris", 0},
-        {"both, Lutris newer", 600, 60, false, "lutris", 2},
-        {"both, Bottles newer", 60, 600, false, "bottles", 2},
-        {"both, and the prefix in force names its own", 60, 600, true, "in force", 0},
-        {"neither: the default stays", -1, -1, false, "default", 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::filesystem::remove_all(home + "/.local");
-        std::filesystem::remove_all(home + "/Games");
-        std::map<std::string, std::string> folders = {{"in force", "C:\\Games\\MSTS"},
-                                                      {"default", kDefaultFolder}};
-        const std::string reg =
-            WinePrefix::header() + WinePrefix::simulatorKey("\"EXE Path\"=\"C:\\\\MSTS\"\n");
-        if (c.bottlesAge >= 0)
-            folders["bottles"] =
-                WinePrefix::makeOther(home + "/.local/share/bottles/bottles/MSTS", "MSTS", reg, c.bottlesAge);
-        if (c.lutrisAge >= 0)
-            folders["lutris"] = WinePrefix::makeOther(home + "/Games/msts", "MSTS", reg, c.lutrisAge);
-        wine.writeSystemReg(
-            WinePrefix::header() +
-            (c.inForceEntry ? WinePrefix::simulatorKey("\"EXE Path\"=\"C:\\\\Games\\\\MSTS\"\n") : ""));
-        real = RealRegistryPlatform();
-        writeSettings("[Programma]\nTaalkeuze=Nederlands\n");
-        std::string proposal;
-        std::vector<std::string> offered;
-        whileShown([&](SimulatorFolderWindow& f) {
-            proposal = folderText(f);
-            offered = offeredFolders(f);
-            press(control<QPushButton>(f, "Button1"));
-        });
-        create();
-        const std::string expected = folders[c.proposed];
-        const bool found = expected != kDefaultFolder; // ~/.wine's default folder is empty
-        EXPECT_EQ(proposal, expected);
-        EXPECT_EQ(storedFolder(), found ? expected : "");
-        EXPECT_EQ(offered.size(), static_cast<std::size_t>(c.offered));
-        if (c.offered) {
-            EXPECT_EQ(offered.front(), expected);
-        }
-        EXPECT_EQ(platform.boxes,
-                  (std::vector<Box>{found ? Box{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}
-                                          : Box{kNotFoundDutch, "Fout", mb::Ok | mb::IconError}}));
-    }
-}
-
-TEST_F(LocationUnderWine, TheOlderPrefixIsChosenFromTheDropDownList) {
+// Prefixes that Lutris and PlayOnLinux made, with ~/.wine in force and naming
+// no simulator: the most recent is proposed, both are offered in the drop-down
+// list (Alt+Down or its arrow), and the older one is taken from it.
+TEST_F(LocationUnderWine, ASimulatorInAnotherPrefixIsProposedAndTheOthersOffered) {
     const std::string home = std::filesystem::path(wine.path()).parent_path().string();
     const std::string reg = WinePrefix::header();
     const std::string msts = "Program Files/Microsoft Games/Train Simulator";
-    WinePrefix::makeOther(home + "/Games/new", msts, reg, 60);
+    const std::string newer = WinePrefix::makeOther(home + "/Games/new", msts, reg, 60);
     const std::string older = WinePrefix::makeOther(home + "/.PlayOnLinux/wineprefix/MSTS", msts, reg, 600);
     wine.writeSystemReg(reg);
+    std::string proposal;
+    std::vector<std::string> offered;
     whileShown([&](SimulatorFolderWindow& f) {
+        proposal = folderText(f);
+        offered = offeredFolders(f);
+        ASSERT_EQ(offered.size(), 2u); // else there is no list to choose from
         QLineEdit* edit = control<QLineEdit>(f, "Edit1");
         QAbstractItemView* list = edit->completer()->popup();
         QTest::keyClick(edit, Qt::Key_Down, Qt::AltModifier);
@@ -311,7 +259,10 @@ TEST_F(LocationUnderWine, TheOlderPrefixIsChosenFromTheDropDownList) {
         press(control<QPushButton>(f, "Button1"));
     });
     create();
+    EXPECT_EQ(proposal, newer);
+    EXPECT_EQ(offered, (std::vector<std::string>{newer, older}));
     EXPECT_EQ(storedFolder(), older);
+    EXPECT_EQ(platform.boxes, (std::vector<Box>{{kFoundDutch, "Voltooid", mb::Ok | mb::IconInformation}}));
 }
 
 } // namespace

@@ -69,6 +69,13 @@ class WinePrefix {
         return std::string("WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=") + arch +
                "\n";
     }
+    // `size` bytes of every value, in no order a text has: a system.reg that is not one.
+    static std::string binary(std::size_t size) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>((i * 151 + 7) % 256);
+        return bytes;
+    }
     // The simulator's key as Wine writes its section line, with its values after it.
     static std::string simulatorKey(const std::string& values, const char* under = "Software") {
         return "\n[" + std::string(under) +

@@ -91,7 +91,7 @@ TEST(MessageBoxButtonTest, ButtonsReadInTheProgramsLanguage) {
         unsigned flags;
         std::vector<std::string> buttons;
     };
-    for (const Case& c : {Case{{}, mb::YesNo, {"Ja", "Nee"}}, Case{{}, mb::Ok, {"OK"}},
+    for (const Case& c : {Case{{}, mb::YesNo, {"Ja", "Nee"}},
                           Case{{"Oui", "Non", "OK"}, mb::YesNo | mb::DefaultButton2, {"Non", "Oui"}},
                           Case{{"Yes", "No", "Okay"}, mb::Ok | mb::IconError, {"Okay"}}}) {
         Seen seen;

@@ -70,9 +70,7 @@ TEST_F(WinePrefixSearchTest, EachManagersPrefixIsFoundTheMostRecentFirstButNotTh
 
 TEST_F(WinePrefixSearchTest, UnreadableOrHostilePrefixesArePassedOverQuietly) {
     const std::string good = WinePrefix::makeOther(home + "/Games/good", kMsts, WinePrefix::header(), 3600);
-    std::string binary(8192, '\0');
-    for (std::size_t i = 0; i < binary.size(); ++i)
-        binary[i] = static_cast<char>((i * 151 + 7) % 256);
+    const std::string binary = WinePrefix::binary(8192);
     struct Case {
         const char* what;
         std::function<void(const std::string& games)> make;
