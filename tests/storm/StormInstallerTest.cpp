@@ -268,8 +268,6 @@ TEST_F(StormInstallerTest, RainEnvFilesKeepTheirOwnWaterAndAreRestoredByteForByt
         {"rain.env", withWater,
          envFile("\tworld_fog_distance ( 700 )\r\n\t" + kRouteWater + "\r\n\tworld_wind ( )\r\n")},
         {"rain_cut.env", withWater.substr(0, withWater.size() - 6), storm},
-        {"rain_ansi.env", "SIMISA@@@@@@@@@@JINX0w0t______\r\nworld ( world_water ( ) )", storm},
-        {"rain_empty.env", "", storm},
     };
     fx.addRoute("Zonnedal", {});
     std::vector<std::string> names;
@@ -360,8 +358,8 @@ TEST_F(StormInstallerTest, ABackupMadeOverAnOldOneIsCheckedAgainstTheOriginalNot
     EXPECT_EQ(fx.simulatorSnapshot(), before);
 }
 
-// A replacement or addition that fails (read-only simulator, full disk): the storm goes on, no original is
-// lost.
+// A replacement or addition that fails (read-only simulator, full disk): every change is put back, no
+// original is lost.
 TEST_F(StormInstallerTest, FailingReplacementsLoseNoOriginalAndLeaveNoStorm) {
     fx.addRoute("Zonnedal", {"rain.env"});
     const auto before = fx.simulatorSnapshot();
@@ -370,6 +368,66 @@ TEST_F(StormInstallerTest, FailingReplacementsLoseNoOriginalAndLeaveNoStorm) {
     EXPECT_EQ(result.outcome, InstallOutcome::RolledBack);
     EXPECT_EQ(fx.simulatorSnapshot(), before);
     EXPECT_FALSE(std::filesystem::exists(fx.journalFile()));
+}
+
+// A storm that cannot go in whole is never reported installed. What stands in the way is found before
+// anything changes; a change that does not take is put back. Either way the file is named, with the system's
+// words.
+struct Trouble {
+    const char* name;
+    Op op; // the call that fails, once; a check refuses beforehand
+    const char* from;
+    const char* to; // for a check: the access it refuses
+};
+
+const Trouble kTroubles[] = {
+    {"StormEnvironmentUnreadable", Op::Check, "Dump/rain/ZKT_rain_Onweer.env", "Read"},
+    {"StormTextureUnreadable", Op::Check, "Dump/Textures/ZKT_Bliksem.ace", "Read"},
+    {"TexturesFolderTakesNoFile", Op::Check, "Envfiles/Textures", "AddFile"},
+    {"SoundFolderTakesNoFile", Op::Check, "MSTS/SOUND", "AddFile"},
+    // The copy said yes, but the file does not hold the storm (changed by another program meanwhile).
+    {"RainFileDoesNotHoldTheStorm", Op::SameContents, "", "Envfiles/rain.env"},
+    {"AddedSoundDoesNotHoldItsBytes", Op::SameContents, "", "SOUND/ZKT_Onweer1.wav"},
+};
+
+class StormTroubleTest : public StormInstallerTest, public testing::WithParamInterface<Trouble> {};
+
+TEST_P(StormTroubleTest, NamesTheFileAndLeavesTheSimulatorAsItWas) {
+    const Trouble& t = GetParam();
+    const bool beforehand = t.op == Op::Check;
+    fx.addRoute("Zonnedal", {"rain.env"});
+    const auto before = fx.simulatorSnapshot();
+    const auto backups = testing_support::snapshot(fx.dumpFile("back_up"));
+    bool failedOnce = false; // putting the same file back succeeds
+    files.fails = [&](const FaultyFiles::Call& c) {
+        if (failedOnce || c.op != t.op || !pathEndsWith(c.from, t.from) || !pathEndsWith(c.to, t.to))
+            return false;
+        return failedOnce = true;
+    };
+    const auto result = install(fx.record("Zonnedal", {"rain.env"}, false));
+
+    ASSERT_EQ(result.outcome, beforehand ? InstallOutcome::Blocked : InstallOutcome::RolledBack);
+    ASSERT_TRUE(result.problem);
+    EXPECT_TRUE(pathEndsWith(result.problem->path, beforehand ? t.from : t.to)) << result.problem->path;
+    EXPECT_EQ(result.problem->refusal.reason, beforehand ? files.refusal.reason : "");
+    EXPECT_EQ(fx.simulatorSnapshot(), before);
+    EXPECT_FALSE(journalOnDisk());
+    if (!beforehand) return;
+    // Nothing was even tried: every call was a look.
+    EXPECT_EQ(testing_support::snapshot(fx.dumpFile("back_up")), backups);
+    for (const auto& call : files.calls)
+        EXPECT_TRUE(call.op == Op::Check) << call.from;
+}
+
+INSTANTIATE_TEST_SUITE_P(Storm, StormTroubleTest, testing::ValuesIn(kTroubles),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StormInstallerTest, AMissingBackupFolderIsMadeAgain) {
+    fx.addRoute("Zonnedal", {"rain.env"});
+    std::filesystem::remove_all(fx.dumpFile("back_up"));
+    ASSERT_EQ(install(fx.record("Zonnedal", {"rain.env"}, false)).outcome, InstallOutcome::Installed);
+    EXPECT_EQ(readFile(fx.dumpFile("back_up/Zonnedal/rain.env")),
+              StormFixture::original("Zonnedal rain.env"));
 }
 
 } // namespace
