@@ -249,37 +249,23 @@ std::string envFile(const std::string& world) {
                                                       world + ")\r\n");
 }
 
-// The route's own water block, as a real rain file may have it: a count that does not match its layers, any
-// letter case, a bracket inside quotes.
-const std::string kRouteWater =
-    "World_Water (\r\n\t\tworld_water_terrain_patch_map ( 256 Wsib-W.raw )\r\n"
-    "\t\tworld_water_layers ( 3 world_water_layer ( world_water_layer_height ( -1 ) ) "
-    "world_water_layer ( comment ( \"a ) in quotes\" ) ) )\r\n\t)";
-
+// Each rain file keeps its own water; one whose water cannot be read takes the storm as it stands.
 TEST_F(StormInstallerTest, RainEnvFilesKeepTheirOwnWaterAndAreRestoredByteForByte) {
-    const std::string storm =
-        envFile("\tworld_fog_distance ( 700 )\r\n\tworld_water ( world_water_wave_height ( 0 ) )"
-                "\r\n\tworld_wind ( )\r\n");
-    fx.dir.write("Brontara/Dump/rain/ZKT_rain_Onweer.env", storm);
-    const std::string withWater = envFile("\tworld_fog_distance ( 2000 )\r\n\t" + kRouteWater + "\r\n");
-    const struct {
-        std::string name, contents, installed;
-    } cases[] = {
-        {"rain.env", withWater,
-         envFile("\tworld_fog_distance ( 700 )\r\n\t" + kRouteWater + "\r\n\tworld_wind ( )\r\n")},
-        {"rain_cut.env", withWater.substr(0, withWater.size() - 6), storm},
+    const auto storm = [](const std::string& water) {
+        return envFile("\tworld_fog_distance ( 700 )\r\n\t" + water + "\r\n\tworld_wind ( )\r\n");
     };
-    fx.addRoute("Zonnedal", {});
-    std::vector<std::string> names;
-    for (const auto& c : cases) {
-        fx.dir.write("MSTS/Routes/Zonnedal/Envfiles/" + c.name, c.contents);
-        names.push_back(c.name);
-    }
+    fx.dir.write("Brontara/Dump/rain/ZKT_rain_Onweer.env", storm("world_water ( storm )"));
+    fx.addRoute("Zonnedal", {"rain.env"});
+    const std::string sea = "World_Water ( sea )", lake = "world_water ( lake ( \"a ) in quotes\" ) )";
+    fx.dir.write("MSTS/Routes/Zonnedal/Envfiles/rain_sea.env",
+                 envFile("\tworld_fog_distance ( 2000 )\r\n\t" + sea));
+    fx.dir.write("MSTS/Routes/Zonnedal/Envfiles/rain_lake.env", envFile("\t" + lake));
     const auto before = fx.simulatorSnapshot();
-    const auto result = install(fx.record("Zonnedal", names, true));
+    const auto result = install(fx.record("Zonnedal", {"rain.env", "rain_sea.env", "rain_lake.env"}, true));
     ASSERT_EQ(result.outcome, InstallOutcome::Installed);
-    for (const auto& c : cases)
-        EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/" + c.name)), c.installed) << c.name;
+    EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/rain.env")), storm("world_water ( storm )"));
+    EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/rain_sea.env")), storm(sea));
+    EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/rain_lake.env")), storm(lake));
     ASSERT_TRUE(restore(result.journal).complete());
     EXPECT_EQ(fx.simulatorSnapshot(), before);
 }
