@@ -14,41 +14,35 @@ namespace {
 using platform::DesktopPlatform;
 using platform::InstanceClaim;
 
-struct Restart {
-    const char* what;
-    bool promptAllowed;
-};
-
-class AdministratorRestartTest : public testing::TestWithParam<Restart> {};
+class AdministratorRestartTest : public testing::TestWithParam<bool> {};
 
 TEST_P(AdministratorRestartTest, HandsTheClaimOverOnlyWhenTheNewInstanceStarts) {
-    const std::string name = "Brontara restart test " + std::string(GetParam().what);
+    const bool promptAllowed = GetParam();
+    const std::string name = "Brontara restart test " + std::to_string(promptAllowed);
     int started = 0, ended = 0;
     bool newInstanceCouldClaim = false;
-    DesktopPlatform desktop(DesktopPlatform::Restart{[&](const std::string& executable) {
-                                                         ++started;
-                                                         EXPECT_FALSE(executable.empty());
-                                                         // What the new instance does first: claim the name.
-                                                         newInstanceCouldClaim =
-                                                             InstanceClaim::tryClaim(name) != nullptr;
-                                                         return GetParam().promptAllowed;
-                                                     },
-                                                     [&] { ++ended; }});
+    const auto start = [&](const std::string& executable) {
+        ++started;
+        EXPECT_FALSE(executable.empty());
+        // What the new instance does first: claim the name.
+        newInstanceCouldClaim = InstanceClaim::tryClaim(name) != nullptr;
+        return promptAllowed;
+    };
+    DesktopPlatform desktop(DesktopPlatform::Restart{start, [&] { ++ended; }});
     desktop.holdClaim(InstanceClaim::tryClaim(name), name);
     ASSERT_TRUE(desktop.holdsClaim());
 
-    EXPECT_EQ(desktop.restartAsAdministrator(), GetParam().promptAllowed);
+    EXPECT_EQ(desktop.restartAsAdministrator(), promptAllowed);
 
     EXPECT_EQ(started, 1);
     EXPECT_TRUE(newInstanceCouldClaim);
-    EXPECT_EQ(ended, GetParam().promptAllowed ? 1 : 0);
+    EXPECT_EQ(ended, promptAllowed ? 1 : 0);
     // Refused: this instance is the one instance again, and a second start stays silent.
-    EXPECT_EQ(desktop.holdsClaim(), !GetParam().promptAllowed);
-    EXPECT_EQ(InstanceClaim::tryClaim(name) == nullptr, !GetParam().promptAllowed);
+    EXPECT_EQ(desktop.holdsClaim(), !promptAllowed);
+    EXPECT_EQ(InstanceClaim::tryClaim(name) == nullptr, !promptAllowed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Prompt, AdministratorRestartTest,
-                         testing::Values(Restart{"Allowed", true}, Restart{"Refused", false}),
-                         [](const auto& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Prompt, AdministratorRestartTest, testing::Bool(),
+                         [](const auto& info) { return info.param ? "Allowed" : "Refused"; });
 
 } // namespace

@@ -18,7 +18,6 @@
 #include <optional>
 #include <spawn.h>
 #include <string>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -239,9 +238,8 @@ TEST_F(StormSigkillTest, AStormSurvivesSigkillAndIsRestoredByTheNextStart) {
     EXPECT_EQ(snapshot(simulator), pristine);
 }
 
-// What the storm cannot change: a sound source without its write bit (which binds root too, as Windows'
-// read-only attribute binds an administrator), a Textures folder with the immutable attribute, and a named
-// pipe, which opening for a back-up would wait on for ever. Each command gets the path as "$1".
+// What the storm cannot change: a Textures folder with the immutable attribute, which binds root too, and a
+// named pipe, which opening for a back-up would wait on for ever. Each command gets the path as "$1".
 struct Unwritable {
     const char* what;
     const char* path;
@@ -281,9 +279,7 @@ TEST_P(StormRefusedTest, GetsABoxWhileTheWindowAnswersAndNothingChanges) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Storm, StormRefusedTest,
-                         testing::Values(Unwritable{"SoundSourceWithoutWriteBit", "SOUND/rain_in.sms",
-                                                    "chmod a-w \"$1\"", "chmod u+w \"$1\""},
-                                         Unwritable{"ImmutableTexturesFolder",
+                         testing::Values(Unwritable{"ImmutableTexturesFolder",
                                                     "Routes/Zonnedal/Envfiles/Textures", "chattr +i \"$1\"",
                                                     "chattr -i \"$1\""},
                                          Unwritable{"NamedPipeAsSoundSource", "SOUND/rain_ex.sms",

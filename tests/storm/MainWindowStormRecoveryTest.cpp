@@ -85,17 +85,13 @@ TEST_F(RecoveryTest, AnEndAfterAnyStepIsRestoredByTheNextStartsWindow) {
             ended.make("Heuvelland");
         }
         StormWindow next(run, p);
-        if (stop.step < storm::Step::WriteJournal) {
-            // Nothing in the simulator had changed yet: the next start has nothing to restore.
-            EXPECT_TRUE(next.selecting());
-            EXPECT_EQ(run.simulatorSnapshot(), before);
-            EXPECT_TRUE(p.boxes.empty());
-            continue;
+        // Before the journal nothing in the simulator had changed: the next start has nothing to restore.
+        if (stop.step >= storm::Step::WriteJournal) {
+            EXPECT_TRUE(next.locked());
+            EXPECT_EQ(next->storm().selectedRoute(), "Heuvelland");
+            EXPECT_EQ(next.report().at(4).text, "Heuvelland");
+            next.restore();
         }
-        EXPECT_TRUE(next.locked());
-        EXPECT_EQ(next->storm().selectedRoute(), "Heuvelland");
-        EXPECT_EQ(next.report().at(4).text, "Heuvelland");
-        next.restore();
         EXPECT_TRUE(next.selecting());
         EXPECT_EQ(run.simulatorSnapshot(), before);
         EXPECT_FALSE(fs::exists(run.journalFile()));

@@ -300,20 +300,3 @@ TEST_F(MainWindowStormTest, AFailedBackupShowsItsBoxAndLeavesEverythingAsItWas) 
 }
 
 } // namespace
-
-namespace {
-
-TEST_F(MainWindowStormTest, AMissingBackupFolderIsMadeAgainAndTheStormGoesIn) {
-    fs::remove_all(fx.dumpFile("back_up"));
-    StormWindow& w = window();
-    const auto before = fx.simulatorSnapshot();
-    w.make("Zonnedal");
-    EXPECT_TRUE(platform.boxes.empty());
-    EXPECT_TRUE(w.locked());
-    EXPECT_EQ(readFile(fx.dumpFile("back_up/Zonnedal/rain.env")),
-              StormFixture::original("Zonnedal rain.env"));
-    w.restore();
-    EXPECT_EQ(fx.simulatorSnapshot(), before);
-}
-
-} // namespace

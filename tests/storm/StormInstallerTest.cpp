@@ -249,39 +249,23 @@ std::string envFile(const std::string& world) {
                                                       world + ")\r\n");
 }
 
-// The route's own water block, as a real rain file may have it: a count that does not match its layers, any
-// letter case, a bracket inside quotes.
-const std::string kRouteWater =
-    "World_Water (\r\n\t\tworld_water_terrain_patch_map ( 256 Wsib-W.raw )\r\n"
-    "\t\tworld_water_layers ( 3 world_water_layer ( world_water_layer_height ( -1 ) ) "
-    "world_water_layer ( comment ( \"a ) in quotes\" ) ) )\r\n\t)";
-
+// Each rain file keeps its own water; one whose water cannot be read takes the storm as it stands.
 TEST_F(StormInstallerTest, RainEnvFilesKeepTheirOwnWaterAndAreRestoredByteForByte) {
-    const std::string storm =
-        envFile("\tworld_fog_distance ( 700 )\r\n\tworld_water ( world_water_wave_height ( 0 ) )"
-                "\r\n\tworld_wind ( )\r\n");
-    fx.dir.write("Brontara/Dump/rain/ZKT_rain_Onweer.env", storm);
-    const std::string withWater = envFile("\tworld_fog_distance ( 2000 )\r\n\t" + kRouteWater + "\r\n");
-    const struct {
-        std::string name, contents, installed;
-    } cases[] = {
-        {"rain.env", withWater,
-         envFile("\tworld_fog_distance ( 700 )\r\n\t" + kRouteWater + "\r\n\tworld_wind ( )\r\n")},
-        {"rain_cut.env", withWater.substr(0, withWater.size() - 6), storm},
-        {"rain_ansi.env", "SIMISA@@@@@@@@@@JINX0w0t______\r\nworld ( world_water ( ) )", storm},
-        {"rain_empty.env", "", storm},
+    const auto storm = [](const std::string& water) {
+        return envFile("\tworld_fog_distance ( 700 )\r\n\t" + water + "\r\n\tworld_wind ( )\r\n");
     };
-    fx.addRoute("Zonnedal", {});
-    std::vector<std::string> names;
-    for (const auto& c : cases) {
-        fx.dir.write("MSTS/Routes/Zonnedal/Envfiles/" + c.name, c.contents);
-        names.push_back(c.name);
-    }
+    fx.dir.write("Brontara/Dump/rain/ZKT_rain_Onweer.env", storm("world_water ( storm )"));
+    fx.addRoute("Zonnedal", {"rain.env"});
+    const std::string sea = "World_Water ( sea )", lake = "world_water ( lake ( \"a ) in quotes\" ) )";
+    fx.dir.write("MSTS/Routes/Zonnedal/Envfiles/rain_sea.env",
+                 envFile("\tworld_fog_distance ( 2000 )\r\n\t" + sea));
+    fx.dir.write("MSTS/Routes/Zonnedal/Envfiles/rain_lake.env", envFile("\t" + lake));
     const auto before = fx.simulatorSnapshot();
-    const auto result = install(fx.record("Zonnedal", names, true));
+    const auto result = install(fx.record("Zonnedal", {"rain.env", "rain_sea.env", "rain_lake.env"}, true));
     ASSERT_EQ(result.outcome, InstallOutcome::Installed);
-    for (const auto& c : cases)
-        EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/" + c.name)), c.installed) << c.name;
+    EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/rain.env")), storm("world_water ( storm )"));
+    EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/rain_sea.env")), storm(sea));
+    EXPECT_EQ(readFile(fx.simFile("Routes/Zonnedal/Envfiles/rain_lake.env")), storm(lake));
     ASSERT_TRUE(restore(result.journal).complete());
     EXPECT_EQ(fx.simulatorSnapshot(), before);
 }
@@ -360,8 +344,8 @@ TEST_F(StormInstallerTest, ABackupMadeOverAnOldOneIsCheckedAgainstTheOriginalNot
     EXPECT_EQ(fx.simulatorSnapshot(), before);
 }
 
-// A replacement or addition that fails (read-only simulator, full disk): the storm goes on, no original is
-// lost.
+// A replacement or addition that fails (read-only simulator, full disk): every change is put back, no
+// original is lost.
 TEST_F(StormInstallerTest, FailingReplacementsLoseNoOriginalAndLeaveNoStorm) {
     fx.addRoute("Zonnedal", {"rain.env"});
     const auto before = fx.simulatorSnapshot();
@@ -370,6 +354,66 @@ TEST_F(StormInstallerTest, FailingReplacementsLoseNoOriginalAndLeaveNoStorm) {
     EXPECT_EQ(result.outcome, InstallOutcome::RolledBack);
     EXPECT_EQ(fx.simulatorSnapshot(), before);
     EXPECT_FALSE(std::filesystem::exists(fx.journalFile()));
+}
+
+// A storm that cannot go in whole is never reported installed. What stands in the way is found before
+// anything changes; a change that does not take is put back. Either way the file is named, with the system's
+// words.
+struct Trouble {
+    const char* name;
+    Op op; // the call that fails, once; a check refuses beforehand
+    const char* from;
+    const char* to; // for a check: the access it refuses
+};
+
+const Trouble kTroubles[] = {
+    {"StormEnvironmentUnreadable", Op::Check, "Dump/rain/ZKT_rain_Onweer.env", "Read"},
+    {"StormTextureUnreadable", Op::Check, "Dump/Textures/ZKT_Bliksem.ace", "Read"},
+    {"TexturesFolderTakesNoFile", Op::Check, "Envfiles/Textures", "AddFile"},
+    {"SoundFolderTakesNoFile", Op::Check, "MSTS/SOUND", "AddFile"},
+    // The copy said yes, but the file does not hold the storm (changed by another program meanwhile).
+    {"RainFileDoesNotHoldTheStorm", Op::SameContents, "", "Envfiles/rain.env"},
+    {"AddedSoundDoesNotHoldItsBytes", Op::SameContents, "", "SOUND/ZKT_Onweer1.wav"},
+};
+
+class StormTroubleTest : public StormInstallerTest, public testing::WithParamInterface<Trouble> {};
+
+TEST_P(StormTroubleTest, NamesTheFileAndLeavesTheSimulatorAsItWas) {
+    const Trouble& t = GetParam();
+    const bool beforehand = t.op == Op::Check;
+    fx.addRoute("Zonnedal", {"rain.env"});
+    const auto before = fx.simulatorSnapshot();
+    const auto backups = testing_support::snapshot(fx.dumpFile("back_up"));
+    bool failedOnce = false; // putting the same file back succeeds
+    files.fails = [&](const FaultyFiles::Call& c) {
+        if (failedOnce || c.op != t.op || !pathEndsWith(c.from, t.from) || !pathEndsWith(c.to, t.to))
+            return false;
+        return failedOnce = true;
+    };
+    const auto result = install(fx.record("Zonnedal", {"rain.env"}, false));
+
+    ASSERT_EQ(result.outcome, beforehand ? InstallOutcome::Blocked : InstallOutcome::RolledBack);
+    ASSERT_TRUE(result.problem);
+    EXPECT_TRUE(pathEndsWith(result.problem->path, beforehand ? t.from : t.to)) << result.problem->path;
+    EXPECT_EQ(result.problem->refusal.reason, beforehand ? files.refusal.reason : "");
+    EXPECT_EQ(fx.simulatorSnapshot(), before);
+    EXPECT_FALSE(journalOnDisk());
+    if (!beforehand) return;
+    // Nothing was even tried: every call was a look.
+    EXPECT_EQ(testing_support::snapshot(fx.dumpFile("back_up")), backups);
+    for (const auto& call : files.calls)
+        EXPECT_TRUE(call.op == Op::Check) << call.from;
+}
+
+INSTANTIATE_TEST_SUITE_P(Storm, StormTroubleTest, testing::ValuesIn(kTroubles),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StormInstallerTest, AMissingBackupFolderIsMadeAgain) {
+    fx.addRoute("Zonnedal", {"rain.env"});
+    std::filesystem::remove_all(fx.dumpFile("back_up"));
+    ASSERT_EQ(install(fx.record("Zonnedal", {"rain.env"}, false)).outcome, InstallOutcome::Installed);
+    EXPECT_EQ(readFile(fx.dumpFile("back_up/Zonnedal/rain.env")),
+              StormFixture::original("Zonnedal rain.env"));
 }
 
 } // namespace

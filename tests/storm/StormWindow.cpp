@@ -20,9 +20,6 @@ void writeSettings(const StormFixture& fx, const std::string& language) {
                      "\r\nTaalscherm=1\r\n[msts locatie]\r\nPad=" + fx.simulator + "\r\n");
 }
 
-StormWindow::StormWindow(const Folders& folders, testing_support::ScriptedPlatform& platform)
-    : StormWindow(folders, platform, nullptr, {}) {}
-
 StormWindow::StormWindow(const StormFixture& fx, testing_support::ScriptedPlatform& platform,
                          storm::StormFiles* files, storm::StepHook hook)
     : StormWindow(Folders{fx.programFolder()}, platform, files, std::move(hook)) {}

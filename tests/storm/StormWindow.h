@@ -23,7 +23,8 @@ class StormWindow {
     StormWindow(const StormFixture& fx, testing_support::ScriptedPlatform& platform,
                 storm::StormFiles* files = nullptr, storm::StepHook hook = {});
     // The same over folders of the test's own.
-    StormWindow(const Folders& folders, testing_support::ScriptedPlatform& platform);
+    StormWindow(const Folders& folders, testing_support::ScriptedPlatform& platform,
+                storm::StormFiles* files = nullptr, storm::StepHook hook = {});
     ~StormWindow();
 
     MainWindow& form() { return *m_form; }
@@ -49,9 +50,6 @@ class StormWindow {
     std::vector<ReportLine> report() const;
 
   private:
-    StormWindow(const Folders& folders, testing_support::ScriptedPlatform& platform, storm::StormFiles* files,
-                storm::StepHook hook);
-
     testing_support::ProgramWindows m_windows;
     MainWindow* m_form = nullptr;
 };
