@@ -73,8 +73,9 @@ std::optional<Refusal> whyRefused(std::string_view windowsPath, Access access) {
     // A pipe or device is never opened: opening one can wait for ever.
     if (!S_ISREG(st.st_mode)) return notAFile();
     if (access == Access::Read) return opens(*host, O_RDONLY);
-    // A file without a write bit counts as read-only, for root as well, as the copy treats it.
-    if (detail::lacksWritePermission(st)) return fromErrno(EACCES);
+    // A file without a write bit counts as read-only, for root as well, as the copy treats it: administrator
+    // rights would not help, as they do not with Windows' read-only attribute.
+    if (detail::lacksWritePermission(st)) return Refusal{std::strerror(EACCES), false, false};
     if (const auto refused = opens(*host, O_WRONLY)) return refused;
     // The replacement is written beside the file the write reaches.
     char* resolved = realpath(host->c_str(), nullptr);
