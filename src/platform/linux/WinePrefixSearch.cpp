@@ -48,7 +48,8 @@ std::vector<std::string> harmlessEntries(const std::string& folder) {
     std::vector<std::string> names;
     std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), &closedir);
     if (!dir) return names;
-    while (names.size() < kMaxEntries) {
+    // Every entry counts, taken or not: a folder of rejected names is not read to its end either.
+    for (std::size_t read = 0; read < kMaxEntries; ++read) {
         const dirent* entry = readdir(dir.get());
         if (!entry) break;
         if (harmless(entry->d_name)) names.emplace_back(entry->d_name);
